@@ -1,1 +1,211 @@
 // SPDX-License-Identifier: MIT
+#include "LaunchGenerator.h"
+
+#include <cerrno>
+#include <csignal>
+#include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Everything the child needs is prepared before fork: between fork and exec only
+// async-signal-safe calls are allowed, and that rules out allocating.
+struct ExecPlan
+{
+    std::vector<std::string> strings;
+    std::vector<char *> argv;
+    int highestDescriptor;
+};
+
+ExecPlan makeExecPlan(const CommandLine &command)
+{
+    ExecPlan plan;
+    plan.strings.reserve(command.arguments().size() + 1);
+    plan.strings.push_back(command.program());
+    plan.strings.insert(plan.strings.end(), command.arguments().begin(), command.arguments().end());
+    for (std::string &text : plan.strings)
+        plan.argv.push_back(text.data());
+    plan.argv.push_back(nullptr);
+
+    rlimit limit {};
+    const bool limited = getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    plan.highestDescriptor = limited && limit.rlim_cur < 65536 ? int(limit.rlim_cur) - 1 : 65535;
+    return plan;
+}
+
+// O_CLOEXEC is not on every descriptor the caller (or a library) opened, so mark them all.
+void closeOnExecAboveStandardStreams(int highestDescriptor)
+{
+#if defined(CLOSE_RANGE_CLOEXEC)
+    if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) == 0)
+        return;
+#endif
+    for (int fd = 3; fd <= highestDescriptor; ++fd)
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
+
+// Ignored signals stay ignored across exec, and the mask is inherited: a generator that
+// cannot be interrupted, or that dies silently on a broken pipe, is not what the user started.
+void resetSignals()
+{
+    struct sigaction byDefault
+    {
+    };
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (signal != SIGKILL && signal != SIGSTOP)
+            sigaction(signal, &byDefault, nullptr);
+    }
+    sigset_t none;
+    sigemptyset(&none);
+    pthread_sigmask(SIG_SETMASK, &none, nullptr);
+}
+
+void reportError(int reportFd, int error)
+{
+    while (write(reportFd, &error, sizeof error) < 0 && errno == EINTR) { }
+}
+
+[[noreturn]] void runGrandchild(const ExecPlan &plan, int reportFd)
+{
+    closeOnExecAboveStandardStreams(plan.highestDescriptor);
+    resetSignals();
+    execv(plan.argv[0], plan.argv.data());
+    reportError(reportFd, errno);
+    _exit(127);
+}
+
+// The intermediate child exits at once, so the generator is adopted by init (or the
+// session's subreaper) and never becomes a zombie of the caller.
+[[noreturn]] void runIntermediateChild(const ExecPlan &plan, int reportFd)
+{
+    const pid_t grandchild = fork();
+    if (grandchild == 0)
+        runGrandchild(plan, reportFd);
+    if (grandchild < 0) {
+        reportError(reportFd, errno);
+        _exit(1);
+    }
+    _exit(0);
+}
+
+void reap(pid_t child)
+{
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) { }
+}
+
+// The report pipe reaches end of file when the exec succeeded (close-on-exec), or carries
+// the errno of what failed.
+int readReportedError(int reportFd)
+{
+    int error = 0;
+    char *into = reinterpret_cast<char *>(&error);
+    std::size_t got = 0;
+    while (got < sizeof error) {
+        const ssize_t n = read(reportFd, into + got, sizeof error - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += std::size_t(n);
+    }
+    return got == sizeof error ? error : 0;
+}
+
+// The read end must not leak into programs that other threads start meanwhile.
+bool openReportPipe(int (&ends)[2])
+{
+#if defined(__APPLE__)
+    if (pipe(ends) != 0)
+        return false;
+    fcntl(ends[0], F_SETFD, FD_CLOEXEC);
+    fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+    return true;
+#else
+    return pipe2(ends, O_CLOEXEC) == 0;
+#endif
+}
+
+bool exists(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    return stat(path.c_str(), &status) == 0;
+}
+
+LaunchFailure::Kind kindOf(int error, const std::string &program)
+{
+    switch (error) {
+    case ENOENT:
+        // The file is there, so what is missing is the interpreter its "#!" line or its
+        // loader names: the program cannot run here, although it was found.
+        return exists(program) ? LaunchFailure::Kind::NotRunnable : LaunchFailure::Kind::NoSuchFile;
+    case ENOTDIR:
+        return LaunchFailure::Kind::NoSuchFile;
+    case EACCES:
+    case EPERM:
+        return LaunchFailure::Kind::NotPermitted;
+    case ENOEXEC:
+    case EISDIR:
+    case EINVAL:
+#if defined(ELIBBAD)
+    case ELIBBAD:
+#endif
+#if defined(EBADARCH)
+    case EBADARCH:
+#endif
+#if defined(EBADEXEC)
+    case EBADEXEC:
+#endif
+        return LaunchFailure::Kind::NotRunnable;
+    default:
+        return LaunchFailure::Kind::Other;
+    }
+}
+
+LaunchFailure failure(int error, const std::string &program)
+{
+    return {kindOf(error, program), program, std::generic_category().message(error)};
+}
+
+} // namespace
+
+std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
+{
+    const ExecPlan plan = makeExecPlan(command);
+
+    int report[2];
+    if (!openReportPipe(report))
+        return failure(errno, command.program());
+
+    // With every signal blocked no handler of the caller runs in the children; the
+    // grandchild clears the mask again just before exec.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    const pid_t child = fork();
+    if (child == 0)
+        runIntermediateChild(plan, report[1]);
+    const int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    close(report[1]);
+
+    int error = forkError;
+    if (child > 0) {
+        reap(child);
+        error = readReportedError(report[0]);
+    }
+    close(report[0]);
+    if (error != 0)
+        return failure(error, command.program());
+    return std::nullopt;
+}

@@ -1,1 +1,149 @@
 // SPDX-License-Identifier: MIT
+#include "LaunchGenerator.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <climits>
+#include <iterator>
+
+namespace {
+
+// Invalid UTF-8 is refused rather than replaced, so a mangled path is never started.
+bool toWide(const std::string &text, std::wstring &wide)
+{
+    wide.clear();
+    if (text.empty())
+        return true;
+    if (text.size() > std::size_t(INT_MAX)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    const int length = int(text.size());
+    const int size =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (size == 0)
+        return false;
+    wide.resize(std::size_t(size));
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(),
+                               size)
+        == size;
+}
+
+std::string toUtf8(const std::wstring &wide)
+{
+    if (wide.empty())
+        return {};
+    const int length = int(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+// The started program splits its command line by the C runtime's rules: inside quotes,
+// backslashes are literal unless they precede a quote or the closing quote, where each
+// must be doubled. Every argument is quoted, so blanks and empty words survive.
+void appendQuoted(std::wstring &line, const std::wstring &argument)
+{
+    line += L" \"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        line += c;
+    }
+    line.append(backslashes * 2, L'\\');
+    line += L'"';
+}
+
+// The program name is read up to the next quote with no escapes; a path cannot hold a quote.
+bool makeCommandLine(const CommandLine &command, const std::wstring &program, std::wstring &line)
+{
+    line = L'"' + program + L'"';
+    std::wstring wide;
+    for (const std::string &argument : command.arguments()) {
+        if (!toWide(argument, wide))
+            return false;
+        appendQuoted(line, wide);
+    }
+    return true;
+}
+
+LaunchFailure::Kind kindOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_INVALID_NAME:
+        return LaunchFailure::Kind::NoSuchFile;
+    case ERROR_ACCESS_DENIED:
+        return LaunchFailure::Kind::NotPermitted;
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_BAD_FORMAT:
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH:
+    case ERROR_EXE_MARKED_INVALID:
+    case ERROR_INVALID_EXE_SIGNATURE:
+    case ERROR_INVALID_ORDINAL:
+    case ERROR_DLL_NOT_FOUND:
+        return LaunchFailure::Kind::NotRunnable;
+    default:
+        return LaunchFailure::Kind::Other;
+    }
+}
+
+// The system's text ends in ".\r\n"; the reason is shown inside parentheses.
+std::string reasonOf(DWORD error)
+{
+    wchar_t buffer[512];
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, buffer, DWORD(std::size(buffer)), nullptr);
+    while (length > 0
+           && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n'
+               || buffer[length - 1] == L'.' || buffer[length - 1] == L' '))
+        --length;
+    if (length == 0)
+        return "error " + std::to_string(error);
+    return toUtf8(std::wstring(buffer, length));
+}
+
+LaunchFailure failure(DWORD error, const std::string &program)
+{
+    return {kindOf(error), program, reasonOf(error)};
+}
+
+} // namespace
+
+std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
+{
+    std::wstring program;
+    std::wstring line;
+    if (!toWide(command.program(), program) || !makeCommandLine(command, program, line))
+        return failure(GetLastError(), command.program());
+
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started {};
+    // The application name is given, so the system never guesses where the program path
+    // ends when it holds blanks; no handle is inherited.
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
+        return failure(GetLastError(), command.program());
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return std::nullopt;
+}
