@@ -1,2 +1,58 @@
 // SPDX-License-Identifier: MIT
-int main() { return 0; }
+#include "SegmentRequest.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+#include <system_error>
+
+namespace {
+
+const char *const usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-c N] [-h N] "
+                          "[-x N] [-w|-n|-s] [-m I] [-p I] [-f] -o PATH\n";
+
+// The arguments close the file one per line, so a test can see exactly what arrived.
+std::string report(const SegmentRequest &request, const std::vector<std::string> &arguments)
+{
+    std::string text = request.description();
+    text += "Arguments received: " + std::to_string(arguments.size()) + '\n';
+    for (const std::string &argument : arguments)
+        text += argument + '\n';
+    return text;
+}
+
+// A half-written file would pass for a result, so it is removed when writing fails.
+bool writeFile(const std::string &path, const std::string &text)
+{
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        std::cerr << "lapforge: cannot write " << path << ": "
+                  << std::generic_category().message(errno) << '\n';
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return true;
+    std::cerr << "lapforge: cannot write " << path << ": "
+              << std::generic_category().message(written ? errno : writeError) << '\n';
+    std::remove(path.c_str());
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    SegmentRequest request;
+    try {
+        request = SegmentRequest::parse(arguments);
+    } catch (const std::invalid_argument &rejection) {
+        std::cerr << "lapforge: " << rejection.what() << '\n' << usage;
+        return 2;
+    }
+    return writeFile(request.outputPath, report(request, arguments)) ? 0 : 1;
+}
