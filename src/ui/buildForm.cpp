@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "buildForm.h"
+
+#include "DriveList.h"
+#include "FolderList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+int pixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
+QWidget *createControl(const ControlSpec &spec, QWidget *container, const Platform &platform)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Frame:
+        return new QGroupBox(caption, container);
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(spec.flags & ControlFlag::WordWrap);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(caption, container);
+        box->setReadOnly(spec.flags & ControlFlag::Locked);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        // Exclusive groups are made per container by the window; the toolkit's own
+        // auto-exclusivity would reach across containers.
+        auto *button = new QRadioButton(caption, container);
+        button->setAutoExclusive(false);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, container);
+    case ControlKind::ListBox:
+        return new QListWidget(container);
+    case ControlKind::ComboBox: {
+        auto *combo = new QComboBox(container);
+        combo->setEditable(true);
+        // Typed text is no choice: it must never become an entry.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new QPushButton(caption, container);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::DriveList:
+        return new DriveList(platform.files, container);
+    case ControlKind::FolderList:
+        return new FolderList(platform.files, platform.messages, container);
+    case ControlKind::Image:
+        return new QLabel(container);
+    }
+    return nullptr;
+}
+
+// The layout leaves a caption little room: a narrow face fits every caption in full.
+QFont formFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+    font.setPointSize(8);
+    return font;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Frame && kind != ControlKind::Label && kind != ControlKind::Image;
+}
+
+void placeControl(QWidget *control, const ControlSpec &spec)
+{
+    control->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                         pixels(spec.height));
+    if (spec.flags & ControlFlag::SizedToCaption)
+        control->adjustSize();
+}
+
+void setTabOrder(QWidget *form, std::span<const ControlSpec> layout)
+{
+    std::vector<const ControlSpec *> focusable;
+    for (const ControlSpec &spec : layout) {
+        if (takesFocus(spec.kind))
+            focusable.push_back(&spec);
+    }
+    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+    QWidget *previous = nullptr;
+    for (const ControlSpec *spec : focusable) {
+        auto *control = form->findChild<QWidget *>(QString::fromUtf8(spec->name));
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace
+
+void buildForm(QWidget *form, std::span<const ControlSpec> layout, const Platform &platform)
+{
+    form->setFont(formFont());
+    // Containers are listed before the controls they hold.
+    for (const ControlSpec &spec : layout) {
+        QWidget *container =
+            spec.container ? form->findChild<QWidget *>(QString::fromUtf8(spec.container)) : form;
+        QWidget *control = createControl(spec, container, platform);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setAccessibleName(
+            QString::fromUtf8(spec.accessibleName ? spec.accessibleName : spec.caption));
+        placeControl(control, spec);
+        if (spec.flags & ControlFlag::Hidden)
+            control->hide();
+        // Window-level controls that lie on a frame's area are drawn in front of it.
+        if (spec.kind == ControlKind::Frame && container == form)
+            control->lower();
+    }
+    setTabOrder(form, layout);
+}
+
+void setFixedClientSize(QWidget *form, int widthTwips, int heightTwips)
+{
+    form->setFixedSize(pixels(widthTwips), pixels(heightTwips));
+}
+
+void centreOnScreen(QWidget *form)
+{
+    const QRect available = form->screen()->availableGeometry();
+    form->move(available.center() - form->rect().center());
+}

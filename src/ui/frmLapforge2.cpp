@@ -1,0 +1,385 @@
+// SPDX-License-Identifier: MIT
+#include "frmLapforge2.h"
+
+#include "ControlValues.h"
+#include "DriveList.h"
+#include "FolderList.h"
+#include "GeneratorStarter.h"
+#include "MessageBox.h"
+#include "Module1.h"
+#include "OptionGroup.h"
+#include "buildForm.h"
+#include "frmLapforge2Layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array surfaceNames {
+    "Default",
+    "Default2",
+    "Grim Sunday",
+    "Trick",
+    "Flower Field",
+    "Evil Conspiracy",
+    "Grippy",
+    "Jaws",
+    "Shiny",
+    "Conspiracy",
+    "Mega Slide",
+    "Evil Trick",
+    "Grass",
+    "Bone Shaker",
+    "Pebbles",
+    "Gravel",
+    "Intensely Weird Magnet",
+    "Mildly Weird Magnet",
+    "Manor Born",
+    "Lord Muck",
+    "Lady Muck",
+    "Super Slippy",
+    "Super Slippy2",
+    "Conspiracy2",
+    "Head Wind",
+    "Side Wind",
+};
+
+std::string textOf(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+} // namespace
+
+frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_commandString(BaseCommand())
+{
+    setWindowTitle(QStringLiteral("Lapforge"));
+    setFixedClientSize(this, frmLapforge2Width, frmLapforge2Height);
+    buildForm(this, frmLapforge2Layout(), m_platform);
+    findControls();
+    m_ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/track.png")));
+    m_outputPicker = std::make_unique<DrivePicker>(*m_ui.drvList1, *m_ui.Dir1, m_platform.messages);
+    makeOptionGroups();
+    connectHandlers();
+    centreOnScreen(this);
+    Form_Load();
+}
+
+frmLapforge2::~frmLapforge2() = default;
+
+void frmLapforge2::findControls()
+{
+    const auto find = [this]<typename T>(T *&control, const char *name) {
+        control = findChild<T *>(QString::fromUtf8(name));
+        Q_ASSERT(control);
+    };
+    find(m_ui.optStr, "optStr");
+    find(m_ui.optLeft90, "optLeft90");
+    find(m_ui.optRight90, "optRight90");
+    find(m_ui.opt180l, "opt180l");
+    find(m_ui.opt180r, "opt180r");
+    find(m_ui.optSlideL, "optSlideL");
+    find(m_ui.optSlideR, "optSlideR");
+    find(m_ui.optLoop, "optLoop");
+    find(m_ui.optLleft, "optLleft");
+    find(m_ui.optLright, "optLright");
+    find(m_ui.optBank, "optBank");
+    find(m_ui.optTwist, "optTwist");
+    find(m_ui.optDip, "optDip");
+    find(m_ui.optNor, "optNor");
+    find(m_ui.optDbl, "optDbl");
+    find(m_ui.optNar, "optNar");
+    find(m_ui.optSpr, "optSpr");
+    find(m_ui.chkHump, "chkHump");
+    find(m_ui.chkRise, "chkRise");
+    find(m_ui.chkTex, "chkTex");
+    find(m_ui.chkSurface, "chkSurface");
+    find(m_ui.chkFlat, "chkFlat");
+    find(m_ui.txtTurn, "txtTurn");
+    find(m_ui.txtLTurn, "txtLTurn");
+    find(m_ui.txtBank, "txtBank");
+    find(m_ui.txtHump, "txtHump");
+    find(m_ui.txtRise, "txtRise");
+    find(m_ui.txtLen, "txtLen");
+    find(m_ui.txtOutFile, "txtOutFile");
+    find(m_ui.txtOutput, "txtOutput");
+    find(m_ui.lstTex, "lstTex");
+    find(m_ui.cboSur, "cboSur");
+    find(m_ui.frmLoop, "frmLoop");
+    find(m_ui.Image1, "Image1");
+    find(m_ui.drvList1, "drvList1");
+    find(m_ui.Dir1, "Dir1");
+    find(m_ui.cmdBuild, "cmdBuild");
+    find(m_ui.cmdReset, "cmdReset");
+    find(m_ui.cmdExit, "cmdExit");
+}
+
+void frmLapforge2::makeOptionGroups()
+{
+    new OptionGroup({m_ui.optLeft90, m_ui.optRight90, m_ui.opt180l, m_ui.optSlideL, m_ui.optSlideR,
+                     m_ui.optStr, m_ui.opt180r, m_ui.optLoop},
+                    this);
+    new OptionGroup({m_ui.optBank, m_ui.optTwist, m_ui.optDip}, this);
+    new OptionGroup({m_ui.optLleft, m_ui.optLright}, this);
+    new OptionGroup({m_ui.optNor, m_ui.optDbl, m_ui.optNar, m_ui.optSpr}, this);
+}
+
+void frmLapforge2::connectHandlers()
+{
+    // A handler runs when its button becomes chosen, by the user or from code.
+    const std::array<std::pair<QRadioButton *, void (frmLapforge2::*)()>, 10> clickHandlers {{
+        {m_ui.optStr, &frmLapforge2::optStr_Click},
+        {m_ui.optLeft90, &frmLapforge2::optLeft90_Click},
+        {m_ui.optRight90, &frmLapforge2::optRight90_Click},
+        {m_ui.opt180l, &frmLapforge2::opt180l_Click},
+        {m_ui.opt180r, &frmLapforge2::opt180r_Click},
+        {m_ui.optSlideL, &frmLapforge2::optSlideL_Click},
+        {m_ui.optSlideR, &frmLapforge2::optSlideR_Click},
+        {m_ui.optLoop, &frmLapforge2::optLoop_Click},
+        {m_ui.optLleft, &frmLapforge2::optLleft_Click},
+        {m_ui.optLright, &frmLapforge2::optLright_Click},
+    }};
+    for (const auto &[button, handler] : clickHandlers) {
+        connect(button, &QAbstractButton::toggled, this, [this, handler](bool chosen) {
+            if (chosen)
+                (this->*handler)();
+        });
+    }
+    connect(m_ui.cmdBuild, &QPushButton::clicked, this, &frmLapforge2::cmdBuild_Click);
+    connect(m_ui.cmdReset, &QPushButton::clicked, this, &frmLapforge2::cmdReset_Click);
+    connect(m_ui.cmdExit, &QPushButton::clicked, this, &frmLapforge2::cmdExit_Click);
+    connect(m_ui.drvList1, &DriveList::changed, this, &frmLapforge2::drvList1_Change);
+}
+
+void frmLapforge2::Form_Load()
+{
+    for (std::int16_t n = 0; n <= 3; ++n)
+        m_ui.lstTex->insertItem(n, QString::number(n));
+    for (int position = 0; position < int(surfaceNames.size()); ++position)
+        m_ui.cboSur->insertItem(position, QString::fromUtf8(surfaceNames[position]));
+    ResetOptions();
+}
+
+void frmLapforge2::ResetOptions()
+{
+    m_ui.txtTurn->setText(QStringLiteral("0"));
+    m_ui.txtBank->setText(QStringLiteral("0"));
+    m_ui.txtHump->setText(QStringLiteral("0"));
+    m_ui.txtRise->setText(QStringLiteral("0"));
+    m_ui.txtOutFile->setText(QStringLiteral("new_prm"));
+    m_ui.chkHump->setCheckState(Qt::Unchecked);
+    m_ui.chkRise->setCheckState(Qt::Unchecked);
+    m_ui.chkTex->setCheckState(Qt::Unchecked);
+    m_ui.chkSurface->setCheckState(Qt::Unchecked);
+    m_ui.chkFlat->setCheckState(Qt::Unchecked);
+    m_ui.txtLTurn->setText(QStringLiteral("0"));
+    setOptionValue(m_ui.optNor, -1);
+    setOptionValue(m_ui.optLeft90, 0);
+    setOptionValue(m_ui.optRight90, 0);
+    setOptionValue(m_ui.opt180l, 0);
+    setOptionValue(m_ui.opt180r, 0);
+    setOptionValue(m_ui.optSlideL, 0);
+    setOptionValue(m_ui.optSlideR, 0);
+    setOptionValue(m_ui.optBank, 0);
+    setOptionValue(m_ui.optTwist, 0);
+    setOptionValue(m_ui.optDip, 0);
+    setOptionValue(m_ui.optStr, -1);
+    setOptionValue(m_ui.optLleft, 0);
+    setOptionValue(m_ui.optLright, 0);
+    m_ui.cboSur->setCurrentIndex(0);
+    m_ui.frmLoop->hide();
+    m_ui.Image1->show();
+    DisableBanking();
+    m_turnInEffect = 0;
+    m_commandString = BaseCommand();
+}
+
+void frmLapforge2::DisableBanking()
+{
+    m_ui.optBank->setEnabled(false);
+    m_ui.optTwist->setEnabled(false);
+    m_ui.optDip->setEnabled(false);
+    m_ui.txtBank->setEnabled(false);
+    m_ui.txtLen->setEnabled(true);
+}
+
+void frmLapforge2::EnableBanking()
+{
+    m_ui.optBank->setEnabled(true);
+    m_ui.optTwist->setEnabled(true);
+    m_ui.optDip->setEnabled(true);
+    m_ui.txtBank->setEnabled(true);
+    m_ui.txtLen->setEnabled(false);
+}
+
+void frmLapforge2::ShowLoopFrame()
+{
+    m_ui.frmLoop->show();
+    m_ui.Image1->hide();
+}
+
+void frmLapforge2::HideLoopFrame()
+{
+    m_ui.frmLoop->hide();
+    m_ui.Image1->show();
+    setOptionValue(m_ui.optLleft, 0);
+    setOptionValue(m_ui.optLright, 0);
+}
+
+void frmLapforge2::optStr_Click()
+{
+    DisableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::optSlideL_Click()
+{
+    DisableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::optSlideR_Click()
+{
+    DisableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::optLeft90_Click()
+{
+    EnableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::optRight90_Click()
+{
+    EnableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::opt180l_Click()
+{
+    EnableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::opt180r_Click()
+{
+    EnableBanking();
+    HideLoopFrame();
+}
+
+void frmLapforge2::optLoop_Click()
+{
+    ShowLoopFrame();
+}
+
+void frmLapforge2::optLleft_Click()
+{
+    EnableBanking();
+}
+
+void frmLapforge2::optLright_Click()
+{
+    EnableBanking();
+}
+
+void frmLapforge2::cmdReset_Click()
+{
+    ResetOptions();
+}
+
+void frmLapforge2::cmdBuild_Click()
+{
+    if (const auto field = ComposeCommand(readInputs(), m_commandString, m_turnInEffect)) {
+        reportNumberOutOfRange(*field);
+        restoreBaseCommand();
+        return;
+    }
+    if (const auto failure = m_platform.generator.start(m_commandString)) {
+        // The options stay as the user set them, so the next try composes afresh.
+        m_platform.messages.critical(this, windowTitle(),
+                                     QString::fromStdString(failure->message()));
+        restoreBaseCommand();
+        return;
+    }
+    m_ui.txtOutput->setText(QString::fromStdString(m_commandString.text()));
+    ResetOptions();
+}
+
+void frmLapforge2::cmdExit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void frmLapforge2::drvList1_Change()
+{
+    m_outputPicker->Change();
+}
+
+BuildInputs frmLapforge2::readInputs() const
+{
+    BuildInputs inputs;
+    inputs.txtTurn = textOf(m_ui.txtTurn);
+    inputs.txtLTurn = textOf(m_ui.txtLTurn);
+    inputs.optLeft90 = optionValue(m_ui.optLeft90);
+    inputs.optRight90 = optionValue(m_ui.optRight90);
+    inputs.opt180l = optionValue(m_ui.opt180l);
+    inputs.opt180r = optionValue(m_ui.opt180r);
+    inputs.optSlideL = optionValue(m_ui.optSlideL);
+    inputs.optSlideR = optionValue(m_ui.optSlideR);
+    inputs.optLleft = optionValue(m_ui.optLleft);
+    inputs.optLright = optionValue(m_ui.optLright);
+    inputs.txtBank = textOf(m_ui.txtBank);
+    inputs.optBank = optionValue(m_ui.optBank);
+    inputs.optTwist = optionValue(m_ui.optTwist);
+    inputs.optDip = optionValue(m_ui.optDip);
+    inputs.chkHump = checkValue(m_ui.chkHump);
+    inputs.txtHump = textOf(m_ui.txtHump);
+    inputs.chkRise = checkValue(m_ui.chkRise);
+    inputs.txtRise = textOf(m_ui.txtRise);
+    inputs.txtLen = textOf(m_ui.txtLen);
+    inputs.optNor = optionValue(m_ui.optNor);
+    inputs.optDbl = optionValue(m_ui.optDbl);
+    inputs.optNar = optionValue(m_ui.optNar);
+    inputs.optSpr = optionValue(m_ui.optSpr);
+    inputs.chkTex = checkValue(m_ui.chkTex);
+    inputs.lstTex = selectedIndex(m_ui.lstTex);
+    inputs.chkSurface = checkValue(m_ui.chkSurface);
+    inputs.cboSur = static_cast<std::int16_t>(m_ui.cboSur->currentIndex());
+    inputs.chkFlat = checkValue(m_ui.chkFlat);
+    inputs.Dir1 = QDir::toNativeSeparators(m_ui.Dir1->path()).toStdString();
+    inputs.txtOutFile = textOf(m_ui.txtOutFile);
+    return inputs;
+}
+
+void frmLapforge2::reportNumberOutOfRange(NumberField field)
+{
+    const std::array<const QLineEdit *, 6> boxes {m_ui.txtTurn, m_ui.txtLTurn, m_ui.txtBank,
+                                                  m_ui.txtHump, m_ui.txtRise,  m_ui.txtLen};
+    const QLineEdit *box = boxes[static_cast<std::size_t>(field)];
+    m_platform.messages.critical(
+        this, windowTitle(),
+        tr("The number in \"%1\" is too large to use. Nothing was started.")
+            .arg(box->accessibleName()));
+}
+
+void frmLapforge2::restoreBaseCommand()
+{
+    m_turnInEffect = 0;
+    m_commandString = BaseCommand();
+}

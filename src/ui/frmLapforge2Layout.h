@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ControlSpec.h"
+
+#include <span>
+
+// The main window's controls, in the order its design lists them.
+std::span<const ControlSpec> frmLapforge2Layout();
+
+// The main window's client area in twips.
+inline constexpr int frmLapforge2Width = 6210;
+inline constexpr int frmLapforge2Height = 7425;
