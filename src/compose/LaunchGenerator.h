@@ -24,6 +24,9 @@ struct LaunchFailure
 };
 
 // Starts the command line's program with its argument list, without a shell and without
-// waiting for it. The program inherits the working folder and the standard streams, but
-// no other open file, and never remains a zombie of the caller.
+// waiting for it. The program path is used as given, never looked up in PATH, and a file
+// that is not a program is reported rather than handed to a shell. The program inherits
+// the working folder, the environment and the standard streams, but no other open file
+// and none of the caller's ignored or blocked signals, and never remains a zombie of the
+// caller. Returns nothing once the program runs, else why it could not be started.
 std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command);

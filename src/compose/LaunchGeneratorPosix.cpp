@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char **environ;
+
 namespace {
 
 // Everything the child needs is prepared before fork: between fork and exec only
@@ -77,16 +79,27 @@ void reportError(int reportFd, int error)
 {
     closeOnExecAboveStandardStreams(plan.highestDescriptor);
     resetSignals();
-    execv(plan.argv[0], plan.argv.data());
+    execve(plan.argv[0], plan.argv.data(), environ);
     reportError(reportFd, errno);
     _exit(127);
+}
+
+// The caller may have had other threads, whose locks the fork handlers of libraries could
+// wait for here forever; glibc's _Fork runs no such handlers.
+pid_t forkWithoutHandlers()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    return _Fork();
+#else
+    return fork();
+#endif
 }
 
 // The intermediate child exits at once, so the generator is adopted by init (or the
 // session's subreaper) and never becomes a zombie of the caller.
 [[noreturn]] void runIntermediateChild(const ExecPlan &plan, int reportFd)
 {
-    const pid_t grandchild = fork();
+    const pid_t grandchild = forkWithoutHandlers();
     if (grandchild == 0)
         runGrandchild(plan, reportFd);
     if (grandchild < 0) {
