@@ -52,13 +52,11 @@ void closeOnExecAboveStandardStreams(int highestDescriptor)
         fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-// Ignored signals stay ignored across exec, and the mask is inherited: a generator that
-// cannot be interrupted, or that dies silently on a broken pipe, is not what the user started.
+// Ignored signals stay ignored across exec, and the mask is inherited: the generator should
+// meet signals as any freshly started program does, not as the front end chose for itself.
 void resetSignals()
 {
-    struct sigaction byDefault
-    {
-    };
+    struct sigaction byDefault = {};
     byDefault.sa_handler = SIG_DFL;
     sigemptyset(&byDefault.sa_mask);
     for (int signal = 1; signal < NSIG; ++signal) {
@@ -148,9 +146,7 @@ bool openReportPipe(int (&ends)[2])
 
 bool exists(const std::string &path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return stat(path.c_str(), &status) == 0;
 }
 
