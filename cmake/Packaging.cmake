@@ -1,0 +1,27 @@
+# SPDX-License-Identifier: MIT
+# The desktop entry, the icons and a Debian package. The programs install themselves: the
+# front end into bin/, the stand-in generator under share/lapforge-gui/, off PATH.
+set(LAPFORGE_APP_ID org.lapforge_gui.LapforgeGui)
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/${LAPFORGE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/lapforge-gui.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/lapforge-gui.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+
+set(CPACK_PACKAGE_NAME lapforge-gui)
+set(CPACK_PACKAGE_VENDOR "lapforge-gui developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A small desktop front end for Lapforge, the command-line program that generates one\n\
+segment of a race track. Pick a segment and its dressing, press Make It!, and it\n\
+starts Lapforge with the matching command line and shows that line. A stand-in\n\
+generator for trying it out is installed under /usr/share/lapforge-gui/.")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "lapforge-gui developers <maintainers@lapforge-gui.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Qt and C++ runtime dependencies come from the built binaries, not from a list here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_GENERATOR DEB)
+include(CPack)
