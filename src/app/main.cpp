@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: MIT
+#include "Platform.h"
+#include "frmLapforge1.h"
+
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("lapforge-gui"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lapforge"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lapforge-gui.png")));
+
+    frmLapforge1 toolLocation(localPlatform());
+    toolLocation.show();
+    return QApplication::exec();
 }

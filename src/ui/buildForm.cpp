@@ -61,11 +61,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container, const Platfo
         combo->setEditText(caption);
         return combo;
     }
-    case ControlKind::CommandButton: {
-        auto *button = new QPushButton(caption, container);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new QPushButton(caption, container);
     case ControlKind::DriveList:
         return new DriveList(platform.files, container);
     case ControlKind::FolderList:

@@ -12,6 +12,7 @@
 #include "frmLapforge2Layout.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -323,6 +324,12 @@ void frmLapforge2::cmdBuild_Click()
 void frmLapforge2::cmdExit_Click()
 {
     close();
+}
+
+void frmLapforge2::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the whole program, the hidden first window with it.
+    event->accept();
     QCoreApplication::quit();
 }
 

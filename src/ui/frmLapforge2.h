@@ -39,6 +39,9 @@ public:
     const CommandLine &commandString() const { return m_commandString; }
     std::int16_t turnInEffect() const { return m_turnInEffect; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     struct Controls
     {

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "LayoutCheck.h"
+
+#include "DriveList.h"
+#include "FolderList.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QString captionOf(const QWidget *control)
+{
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->title();
+    return {};
+}
+
+bool isKind(const QWidget *control, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+        return qobject_cast<const QGroupBox *>(control);
+    case ControlKind::Label:
+    case ControlKind::Image:
+        return qobject_cast<const QLabel *>(control);
+    case ControlKind::TextBox:
+        return qobject_cast<const QLineEdit *>(control);
+    case ControlKind::OptionButton:
+        return qobject_cast<const QRadioButton *>(control);
+    case ControlKind::CheckBox:
+        return qobject_cast<const QCheckBox *>(control);
+    case ControlKind::ListBox:
+        return qobject_cast<const QListWidget *>(control)
+            && !qobject_cast<const FolderList *>(control);
+    case ControlKind::ComboBox:
+        return qobject_cast<const QComboBox *>(control)
+            && !qobject_cast<const DriveList *>(control);
+    case ControlKind::CommandButton:
+        return qobject_cast<const QPushButton *>(control);
+    case ControlKind::DriveList:
+        return qobject_cast<const DriveList *>(control);
+    case ControlKind::FolderList:
+        return qobject_cast<const FolderList *>(control);
+    }
+    return false;
+}
+
+} // namespace
+
+void verifyLayout(const QWidget *form, std::span<const ControlSpec> layout)
+{
+    for (const ControlSpec &spec : layout) {
+        const QString name = QString::fromUtf8(spec.name);
+        const auto *control = form->findChild<const QWidget *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QVERIFY2(isKind(control, spec.kind), qPrintable(name));
+        const QWidget *parent = control->parentWidget();
+        QCOMPARE(parent == form ? QString() : parent->objectName(),
+                 spec.container ? QString::fromUtf8(spec.container) : QString());
+        // The load writes the design-time texts anew, but replaces the combo box's.
+        if (spec.kind != ControlKind::ComboBox)
+            QCOMPARE(captionOf(control), QString::fromUtf8(spec.caption));
+        QCOMPARE(control->pos(), QPoint(spec.left / twipsPerPixel, spec.top / twipsPerPixel));
+        if (!(spec.flags & ControlFlag::SizedToCaption))
+            QCOMPARE(control->size(),
+                     QSize(spec.width / twipsPerPixel, spec.height / twipsPerPixel));
+    }
+}

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ControlSpec.h"
+
+#include <span>
+
+class QWidget;
+
+// Checks that `form` holds every control of `layout` with its kind, container, caption or
+// text, place and size; the caller checks QTest::currentTestFailed() afterwards.
+void verifyLayout(const QWidget *form, std::span<const ControlSpec> layout);
