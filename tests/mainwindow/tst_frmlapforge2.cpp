@@ -83,6 +83,7 @@ private slots:
     void layoutMatchesTheDesign();
     void tabOrderFollowsTheDesign();
     void tabStopsOncePerOptionGroup();
+    void arrowKeysChooseWithinTheGroup();
     void captionsFitTheirControls();
     void accessibleNames_data();
     void accessibleNames();
@@ -112,6 +113,13 @@ void tst_frmLapforge2::layoutMatchesTheDesign()
     verifyLayout(main.window.get(), frmLapforge2Layout());
     if (QTest::currentTestFailed())
         return;
+    // The window's own controls on the "Misc Options" frame are drawn in front of it.
+    for (const char *name : {"txtLen", "chkFlat", "optNor", "optDbl", "optNar", "optSpr", "chkTex",
+                             "lstTex", "chkSurface", "cboSur"}) {
+        const QWidget *control = main.control(QString::fromLatin1(name));
+        const QWidget *hit = main.window->childAt(control->geometry().center());
+        QVERIFY2(hit == control || control->isAncestorOf(hit), name);
+    }
     QCOMPARE(main.control<QGroupBox>(QStringLiteral("frmLoop"))->title(),
              QStringLiteral("    ???      "));
     QVERIFY(main.box(QStringLiteral("txtOutput"))->text().isEmpty());
@@ -156,6 +164,17 @@ void tst_frmLapforge2::tabStopsOncePerOptionGroup()
              QStringList({"txtLen", "Dir1", "drvList1", "chkFlat", "optNor", "lstTex", "chkTex",
                           "chkSurface", "cboSur", "optSlideL", "txtTurn", "chkHump", "chkRise",
                           "txtHump", "txtRise", "txtOutFile"}));
+}
+
+void tst_frmLapforge2::arrowKeysChooseWithinTheGroup()
+{
+    MainWindow main;
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    main.option(QStringLiteral("optNor"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optNar"));
+    QCOMPARE(main.chosen(), QStringList({"optNar", "optStr"}));
 }
 
 void tst_frmLapforge2::captionsFitTheirControls()
