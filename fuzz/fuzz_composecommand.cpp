@@ -31,7 +31,6 @@ const std::string programPath = "/tools/lapforge.exe";
 constexpr std::int16_t untouchedFlag = 7;
 
 using ControlField = std::int16_t BuildInputs::*;
-using TextField = std::string BuildInputs::*;
 
 constexpr std::array controlFields {
     &BuildInputs::optLeft90, &BuildInputs::optRight90, &BuildInputs::opt180l,
