@@ -16,6 +16,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -39,6 +40,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget *container, const Platfo
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(caption, container);
+        // No length limit: a pasted text or a shown command line is never cut short.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->setReadOnly(spec.flags & ControlFlag::Locked);
         return box;
     }

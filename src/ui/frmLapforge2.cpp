@@ -381,7 +381,7 @@ void frmLapforge2::reportNumberOutOfRange(NumberField field)
     const QLineEdit *box = boxes[static_cast<std::size_t>(field)];
     m_platform.messages.critical(
         this, windowTitle(),
-        tr("The number in \"%1\" is too large to use. Nothing was started.")
+        tr("The number in \"%1\" lies beyond the range of numbers. Nothing was started.")
             .arg(box->accessibleName()));
 }
 
