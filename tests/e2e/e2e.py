@@ -14,6 +14,8 @@ import sys
 import tempfile
 import time
 
+# Keeps the source tree free of __pycache__ folders.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
 
