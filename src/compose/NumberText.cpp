@@ -153,6 +153,12 @@ RoundedDigits roundToSignificant(double magnitude)
                                             std::chars_format::scientific, significantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t letter = text.find('e');
+    // Just below the largest double, rounding up leaves the range of doubles, and the text
+    // could not be read back. Those values all round up to ...232E+308; they round down.
+    double readBack = 0.0;
+    if (std::from_chars(text.data(), text.data() + text.size(), readBack).ec
+        == std::errc::result_out_of_range)
+        --buffer[letter - 1];
 
     RoundedDigits rounded;
     for (const char c : text.substr(0, letter)) {

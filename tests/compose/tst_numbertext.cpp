@@ -149,8 +149,10 @@ void tst_NumberText::writesNumber_data()
     QTest::newRow("1E15") << 1e15 << QByteArray("1E+15");
     QTest::newRow("1.2E15") << 1.2e15 << QByteArray("1.2E+15");
     QTest::newRow("1.234E16") << 1.234e16 << QByteArray("1.234E+16");
-    QTest::newRow("largest double")
-        << std::numeric_limits<double>::max() << QByteArray("1.79769313486232E+308");
+    QTest::newRow("largest double rounds down to stay readable")
+        << std::numeric_limits<double>::max() << QByteArray("1.79769313486231E+308");
+    QTest::newRow("largest negative double")
+        << -std::numeric_limits<double>::max() << QByteArray("-1.79769313486231E+308");
     QTest::newRow("small plain") << 1.5e-7 << QByteArray("0.00000015");
     QTest::newRow("15 decimals plain") << 5.6789e-11 << QByteArray("0.000000000056789");
     QTest::newRow("16 decimals in E notation") << 5.6789e-12 << QByteArray("5.6789E-12");
