@@ -137,12 +137,18 @@ class Display:
     def type_text(self, text):
         self.xdotool("type", "--delay", "20", text)
 
-    def clipboard(self, timeout=5.0):
-        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
-                                capture_output=True, text=True, timeout=timeout)
-        if result.returncode != 0:
-            raise RuntimeError(f"xclip failed: {result.stderr.strip()}")
-        return result.stdout
+    def clipboard(self, timeout=XDOTOOL_TIMEOUT):
+        """The clipboard's text, waiting until its owner has put some there: a copy key sent
+        to a busy program takes effect only when it gets to it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                    capture_output=True, text=True, timeout=timeout)
+            if result.returncode == 0 and result.stdout:
+                return result.stdout
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"nothing on the clipboard: {result.stderr.strip()}")
+            time.sleep(0.05)
 
 
 def whole_title_pattern(title):
