@@ -25,3 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)
+
+if(BUILD_TESTING)
+    find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+    if(DESKTOP_FILE_VALIDATE)
+        add_test(NAME desktop_entry COMMAND ${DESKTOP_FILE_VALIDATE}
+                 ${PROJECT_SOURCE_DIR}/data/${LAPFORGE_APP_ID}.desktop)
+    endif()
+endif()
