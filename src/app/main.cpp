@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Platform.h"
 #include "frmLapforge1.h"
+#include "readPng.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,8 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lapforge-gui"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lapforge"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lapforge-gui.png")));
+    QApplication::setWindowIcon(QIcon(readPng(QStringLiteral(":/icons/lapforge-gui.png"))));
 
     frmLapforge1 toolLocation(localPlatform());
     toolLocation.show();

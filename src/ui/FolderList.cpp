@@ -5,11 +5,11 @@
 #include "FileSystem.h"
 #include "FolderIndentDelegate.h"
 #include "MessageBox.h"
+#include "readPng.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QStyle>
 
 namespace {
 
@@ -107,8 +107,9 @@ void FolderList::openItem(QListWidgetItem *item)
 
 void FolderList::showFolder(const QString &folder, const QStringList &subfolders)
 {
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon, nullptr, this);
+    // Our own pictures: the style's would look up an icon theme and its image plugins.
+    static const QIcon openIcon(readPng(QStringLiteral(":/images/folder-open.png")));
+    static const QIcon closedIcon(readPng(QStringLiteral(":/images/folder-closed.png")));
     const QStringList chain = folderChain(folder);
     clear();
     for (int level = 0; level < chain.size(); ++level)

@@ -10,6 +10,7 @@
 #include "OptionGroup.h"
 #include "buildForm.h"
 #include "frmLapforge2Layout.h"
+#include "readPng.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -72,7 +72,7 @@ frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
     setFixedClientSize(this, frmLapforge2Width, frmLapforge2Height);
     buildForm(this, frmLapforge2Layout(), m_platform);
     findControls();
-    m_ui.Image1->setPixmap(QPixmap(QStringLiteral(":/images/track.png")));
+    m_ui.Image1->setPixmap(readPng(QStringLiteral(":/images/track.png")));
     m_outputPicker = std::make_unique<DrivePicker>(*m_ui.drvList1, *m_ui.Dir1, m_platform.messages);
     makeOptionGroups();
     connectHandlers();

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "readPng.h"
+
+#include <QImageReader>
+
+QPixmap readPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
