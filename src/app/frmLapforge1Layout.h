@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <span>
 
 // The tool-location window's controls.
-std::span<const ControlSpec> frmLapforge1Layout();
+std::span<const ControlDesign> frmLapforge1Layout();
 
 // The tool-location window's client area in twips.
 inline constexpr int frmLapforge1Width = 3210;

@@ -26,23 +26,23 @@ int pixels(int twips)
     return twips / twipsPerPixel;
 }
 
-QWidget *createControl(const ControlSpec &spec, QWidget *container, const Platform &platform)
+QWidget *createControl(const ControlDesign &design, QWidget *container, const Platform &platform)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(design.caption);
+    switch (design.kind) {
     case ControlKind::Frame:
         return new QGroupBox(caption, container);
     case ControlKind::Label: {
         auto *label = new QLabel(caption, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(spec.flags & ControlFlag::WordWrap);
+        label->setWordWrap(design.flags & ControlFlag::WordWrap);
         return label;
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(caption, container);
         // No length limit: a pasted text or a shown command line is never cut short.
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setReadOnly(spec.flags & ControlFlag::Locked);
+        box->setReadOnly(design.flags & ControlFlag::Locked);
         return box;
     }
     case ControlKind::OptionButton: {
@@ -90,25 +90,25 @@ bool takesFocus(ControlKind kind)
     return kind != ControlKind::Frame && kind != ControlKind::Label && kind != ControlKind::Image;
 }
 
-void placeControl(QWidget *control, const ControlSpec &spec)
+void placeControl(QWidget *control, const ControlDesign &design)
 {
-    control->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                         pixels(spec.height));
-    if (spec.flags & ControlFlag::SizedToCaption)
+    control->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
+                         pixels(design.height));
+    if (design.flags & ControlFlag::SizedToCaption)
         control->adjustSize();
 }
 
-void setTabOrder(QWidget *form, std::span<const ControlSpec> layout)
+void setTabOrder(QWidget *form, std::span<const ControlDesign> layout)
 {
-    std::vector<const ControlSpec *> focusable;
-    for (const ControlSpec &spec : layout) {
-        if (takesFocus(spec.kind))
-            focusable.push_back(&spec);
+    std::vector<const ControlDesign *> focusable;
+    for (const ControlDesign &design : layout) {
+        if (takesFocus(design.kind))
+            focusable.push_back(&design);
     }
-    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+    std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
     QWidget *previous = nullptr;
-    for (const ControlSpec *spec : focusable) {
-        auto *control = form->findChild<QWidget *>(QString::fromUtf8(spec->name));
+    for (const ControlDesign *design : focusable) {
+        auto *control = form->findChild<QWidget *>(QString::fromUtf8(design->name));
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
@@ -117,22 +117,23 @@ void setTabOrder(QWidget *form, std::span<const ControlSpec> layout)
 
 } // namespace
 
-void buildForm(QWidget *form, std::span<const ControlSpec> layout, const Platform &platform)
+void buildForm(QWidget *form, std::span<const ControlDesign> layout, const Platform &platform)
 {
     form->setFont(formFont());
     // Containers are listed before the controls they hold.
-    for (const ControlSpec &spec : layout) {
-        QWidget *container =
-            spec.container ? form->findChild<QWidget *>(QString::fromUtf8(spec.container)) : form;
-        QWidget *control = createControl(spec, container, platform);
-        control->setObjectName(QString::fromUtf8(spec.name));
+    for (const ControlDesign &design : layout) {
+        QWidget *container = design.container
+            ? form->findChild<QWidget *>(QString::fromUtf8(design.container))
+            : form;
+        QWidget *control = createControl(design, container, platform);
+        control->setObjectName(QString::fromUtf8(design.name));
         control->setAccessibleName(
-            QString::fromUtf8(spec.accessibleName ? spec.accessibleName : spec.caption));
-        placeControl(control, spec);
-        if (spec.flags & ControlFlag::Hidden)
+            QString::fromUtf8(design.accessibleName ? design.accessibleName : design.caption));
+        placeControl(control, design);
+        if (design.flags & ControlFlag::Hidden)
             control->hide();
         // Window-level controls that lie on a frame's area are drawn in front of it.
-        if (spec.kind == ControlKind::Frame && container == form)
+        if (design.kind == ControlKind::Frame && container == form)
             control->lower();
     }
     setTabOrder(form, layout);

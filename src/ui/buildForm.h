@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 #include "Platform.h"
 
 #include <span>
@@ -10,7 +10,7 @@ class QWidget;
 
 // Creates the controls of `layout` on `form` with their names, captions, places, sizes,
 // design-time states, accessible names and tab order. Containers come before what they hold.
-void buildForm(QWidget *form, std::span<const ControlSpec> layout, const Platform &platform);
+void buildForm(QWidget *form, std::span<const ControlDesign> layout, const Platform &platform);
 
 // A window's fixed client size from twips.
 void setFixedClientSize(QWidget *form, int widthTwips, int heightTwips);

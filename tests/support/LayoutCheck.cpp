@@ -59,22 +59,22 @@ bool isKind(const QWidget *control, ControlKind kind)
 
 } // namespace
 
-void verifyLayout(const QWidget *form, std::span<const ControlSpec> layout)
+void verifyLayout(const QWidget *form, std::span<const ControlDesign> layout)
 {
-    for (const ControlSpec &spec : layout) {
-        const QString name = QString::fromUtf8(spec.name);
+    for (const ControlDesign &design : layout) {
+        const QString name = QString::fromUtf8(design.name);
         const auto *control = form->findChild<const QWidget *>(name);
         QVERIFY2(control, qPrintable(name));
-        QVERIFY2(isKind(control, spec.kind), qPrintable(name));
+        QVERIFY2(isKind(control, design.kind), qPrintable(name));
         const QWidget *parent = control->parentWidget();
         QCOMPARE(parent == form ? QString() : parent->objectName(),
-                 spec.container ? QString::fromUtf8(spec.container) : QString());
+                 design.container ? QString::fromUtf8(design.container) : QString());
         // The load writes the design-time texts anew, but replaces the combo box's.
-        if (spec.kind != ControlKind::ComboBox)
-            QCOMPARE(captionOf(control), QString::fromUtf8(spec.caption));
-        QCOMPARE(control->pos(), QPoint(spec.left / twipsPerPixel, spec.top / twipsPerPixel));
-        if (!(spec.flags & ControlFlag::SizedToCaption))
+        if (design.kind != ControlKind::ComboBox)
+            QCOMPARE(captionOf(control), QString::fromUtf8(design.caption));
+        QCOMPARE(control->pos(), QPoint(design.left / twipsPerPixel, design.top / twipsPerPixel));
+        if (!(design.flags & ControlFlag::SizedToCaption))
             QCOMPARE(control->size(),
-                     QSize(spec.width / twipsPerPixel, spec.height / twipsPerPixel));
+                     QSize(design.width / twipsPerPixel, design.height / twipsPerPixel));
     }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <span>
 
@@ -9,4 +9,4 @@ class QWidget;
 
 // Checks that `form` holds every control of `layout` with its kind, container, caption or
 // text, place and size; the caller checks QTest::currentTestFailed() afterwards.
-void verifyLayout(const QWidget *form, std::span<const ControlSpec> layout);
+void verifyLayout(const QWidget *form, std::span<const ControlDesign> layout);

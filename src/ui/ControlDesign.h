@@ -27,7 +27,7 @@ enum : unsigned {
 };
 }
 
-struct ControlSpec
+struct ControlDesign
 {
     const char *name;
     ControlKind kind;
