@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "FakeFileSystem.h"
 #include "FolderList.h"
-#include "GeneratorStarter.h"
-#include "LaunchGenerator.h"
-#include "Module1.h"
-#include "RecordingGeneratorStarter.h"
-#include "RecordingMessageBox.h"
-#include "frmLapforge2.h"
+#include "MainWindowFixture.h"
+#include "Platform.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,59 +47,10 @@ QList<HostileText> hostileTexts()
     };
 }
 
-// Starts the real generator, as the program does.
-class LaunchingStarter : public GeneratorStarter
+// The main window, with steps written as data.
+struct MainWindow : MainWindowFixture
 {
-public:
-    std::optional<LaunchFailure> start(const CommandLine &command) override
-    {
-        return LaunchGenerator(command);
-    }
-};
-
-// The main window on a fake machine whose output folder list starts at /tracks.
-struct MainWindow
-{
-    FakeFileSystem files;
-    RecordingMessageBox messages;
-    RecordingGeneratorStarter recorder;
-    std::unique_ptr<frmLapforge2> window;
-
-    explicit MainWindow(const QString &toolFolder, const QString &startFolder = tracks,
-                        GeneratorStarter *generator = nullptr)
-        : files({QStringLiteral("/")}, startFolder)
-    {
-        Module1::setToolFolder(toolFolder.toStdString());
-        window = std::make_unique<frmLapforge2>(
-            Platform {files, messages, generator ? *generator : recorder});
-    }
-
-    template<typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    QLineEdit *box(const QString &name) const { return control<QLineEdit>(name); }
-    FolderList *folders() const { return control<FolderList>(QStringLiteral("Dir1")); }
-
-    void type(const QString &name, const QString &text) const { box(name)->setText(text); }
-    void make() const { control<QPushButton>(QStringLiteral("cmdBuild"))->click(); }
-    void reset() const { control<QPushButton>(QStringLiteral("cmdReset"))->click(); }
-    QString shown() const { return box(QStringLiteral("txtOutput"))->text(); }
-    QString commandText() const { return QString::fromStdString(window->commandString().text()); }
-
-    // Pasted as a user would, so the box's own handling of line breaks takes part.
-    void paste(const QString &name, const QString &text) const
-    {
-        QGuiApplication::clipboard()->setText(text);
-        QLineEdit *target = box(name);
-        target->selectAll();
-        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-    }
+    using MainWindowFixture::MainWindowFixture;
 
     // "name" clicks a button; "name=text" types into a box.
     void apply(const QStringList &steps) const
@@ -471,8 +415,7 @@ void tst_HostileInput::realLaunchRunsOnlyTheGenerator()
     const QString testFolder = QDir::currentPath();
     WorkingFolder working(workFolder);
 
-    LaunchingStarter launcher;
-    MainWindow main(toolFolder, root.path(), &launcher);
+    MainWindow main(toolFolder, root.path(), &localPlatform().generator);
     main.files.addFolder(outputFolder);
     QVERIFY(main.folders()->setPath(outputFolder));
     main.paste(QStringLiteral("txtOutFile"), outputName);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
-#include "GeneratorStarter.h"
-#include "LaunchGenerator.h"
 #include "Module1.h"
+#include "Platform.h"
 #include "RecordingMessageBox.h"
 #include "frmLapforge2.h"
 
@@ -24,16 +23,6 @@
 namespace {
 
 constexpr int presses = 1000;
-
-// Starts the real generator, as the program does.
-class LaunchingStarter : public GeneratorStarter
-{
-public:
-    std::optional<LaunchFailure> start(const CommandLine &command) override
-    {
-        return LaunchGenerator(command);
-    }
-};
 
 // A generator that only notes each start, one line of its arguments per run. A single
 // short append is atomic, so runs that overlap still leave whole lines.
@@ -110,9 +99,8 @@ void tst_Load::makeItAThousandTimes()
 
     FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/tracks"));
     RecordingMessageBox messages;
-    LaunchingStarter generator;
     Module1::setToolFolder(toolFolder.toStdString());
-    frmLapforge2 window(Platform {files, messages, generator});
+    frmLapforge2 window(Platform {files, messages, localPlatform().generator});
     auto *left90 = window.findChild<QRadioButton *>(QStringLiteral("optLeft90"));
     auto *turn = window.findChild<QLineEdit *>(QStringLiteral("txtTurn"));
     auto *build = window.findChild<QPushButton *>(QStringLiteral("cmdBuild"));

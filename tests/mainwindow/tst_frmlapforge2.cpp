@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "DriveList.h"
-#include "FakeFileSystem.h"
 #include "FolderList.h"
 #include "LayoutCheck.h"
-#include "Module1.h"
-#include "RecordingGeneratorStarter.h"
-#include "RecordingMessageBox.h"
+#include "MainWindowFixture.h"
 #include "frmLapforge2.h"
 #include "frmLapforge2Layout.h"
 
@@ -27,51 +24,6 @@ namespace {
 
 const QString toolFolder = QStringLiteral("/tools");
 const QString base = QStringLiteral("/tools/lapforge.exe ");
-
-// The main window on a fake machine whose output folder list starts at /tracks.
-struct MainWindow
-{
-    FakeFileSystem files {{QStringLiteral("/"), QStringLiteral("/media/cdrom")},
-                          QStringLiteral("/tracks")};
-    RecordingMessageBox messages;
-    RecordingGeneratorStarter generator;
-    std::unique_ptr<frmLapforge2> window;
-
-    MainWindow()
-    {
-        Module1::setToolFolder(toolFolder.toStdString());
-        window = std::make_unique<frmLapforge2>(Platform {files, messages, generator});
-    }
-
-    template<typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    QRadioButton *option(const QString &name) const { return control<QRadioButton>(name); }
-    QLineEdit *box(const QString &name) const { return control<QLineEdit>(name); }
-    QCheckBox *check(const QString &name) const { return control<QCheckBox>(name); }
-
-    void type(const QString &name, const QString &text) const { box(name)->setText(text); }
-    void make() const { control<QPushButton>(QStringLiteral("cmdBuild"))->click(); }
-    QString shown() const { return box(QStringLiteral("txtOutput"))->text(); }
-    QString commandText() const { return QString::fromStdString(window->commandString().text()); }
-
-    QStringList chosen() const
-    {
-        QStringList names;
-        for (const QRadioButton *button : window->findChildren<QRadioButton *>()) {
-            if (button->isChecked())
-                names.append(button->objectName());
-        }
-        names.sort();
-        return names;
-    }
-};
 
 } // namespace
 
@@ -107,7 +59,7 @@ private slots:
 
 void tst_frmLapforge2::layoutMatchesTheDesign()
 {
-    MainWindow main;
+    MainWindowFixture main;
     QCOMPARE(main.window->size(), QSize(414, 495));
     QCOMPARE(main.window->windowTitle(), QStringLiteral("Lapforge"));
     verifyLayout(main.window.get(), frmLapforge2Layout());
@@ -127,7 +79,7 @@ void tst_frmLapforge2::layoutMatchesTheDesign()
 
 void tst_frmLapforge2::tabOrderFollowsTheDesign()
 {
-    MainWindow main;
+    MainWindowFixture main;
     const QStringList expected {
         "optLeft90",  "optRight90", "opt180l",  "optSlideL", "optSlideR", "txtTurn", "optBank",
         "optTwist",   "optDip",     "txtBank",  "chkHump",   "chkRise",   "txtHump", "txtRise",
@@ -148,7 +100,7 @@ void tst_frmLapforge2::tabOrderFollowsTheDesign()
 
 void tst_frmLapforge2::tabStopsOncePerOptionGroup()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.window->show();
     QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
     main.option(QStringLiteral("optSlideL"))->click();
@@ -168,7 +120,7 @@ void tst_frmLapforge2::tabStopsOncePerOptionGroup()
 
 void tst_frmLapforge2::arrowKeysChooseWithinTheGroup()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.window->show();
     QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
     main.option(QStringLiteral("optNor"))->setFocus();
@@ -179,7 +131,7 @@ void tst_frmLapforge2::arrowKeysChooseWithinTheGroup()
 
 void tst_frmLapforge2::captionsFitTheirControls()
 {
-    MainWindow main;
+    MainWindowFixture main;
     for (const QAbstractButton *button : main.window->findChildren<QAbstractButton *>()) {
         if (button->text().isEmpty())
             continue;
@@ -241,13 +193,13 @@ void tst_frmLapforge2::accessibleNames()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
-    MainWindow main;
+    MainWindowFixture main;
     QCOMPARE(main.control(control)->accessibleName(), name);
 }
 
 void tst_frmLapforge2::loadFillsListsAndResets()
 {
-    MainWindow main;
+    MainWindowFixture main;
     const auto *textures = main.control<QListWidget>(QStringLiteral("lstTex"));
     QCOMPARE(textures->count(), 4);
     for (int row = 0; row < 4; ++row)
@@ -291,7 +243,7 @@ void tst_frmLapforge2::groupsAreExclusiveWithinTheirContainerOnly()
 {
     QFETCH(QStringList, choices);
     QFETCH(QStringList, chosen);
-    MainWindow main;
+    MainWindowFixture main;
     for (const QString &name : choices) {
         QRadioButton *button = main.option(name);
         // On the mark: the empty room right of a short caption takes no click.
@@ -334,7 +286,7 @@ void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
     QFETCH(bool, banking);
     QFETCH(bool, loopFrame);
     QFETCH(QStringList, chosen);
-    MainWindow main;
+    MainWindowFixture main;
     for (const QString &name : choices)
         main.option(name)->click();
     for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
@@ -347,7 +299,7 @@ void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
 
 void tst_frmLapforge2::disablingBankingKeepsItsValues()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.option(QStringLiteral("optLeft90"))->click();
     main.option(QStringLiteral("optTwist"))->click();
     main.type(QStringLiteral("txtBank"), QStringLiteral("4"));
@@ -359,7 +311,7 @@ void tst_frmLapforge2::disablingBankingKeepsItsValues()
 
 void tst_frmLapforge2::makeItStartsShowsAndResets()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.option(QStringLiteral("optLeft90"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("030"));
     main.option(QStringLiteral("optBank"))->click();
@@ -376,8 +328,8 @@ void tst_frmLapforge2::makeItStartsShowsAndResets()
     main.make();
 
     const QString line = base + " -l -9 30 -b 3 -c 2 -w  -m 2 -p 2 -f  -o /tracks/new_prm";
-    QCOMPARE(main.generator.started().size(), std::size_t(1));
-    const CommandLine &started = main.generator.started().front();
+    QCOMPARE(main.recorder.started().size(), std::size_t(1));
+    const CommandLine &started = main.recorder.started().front();
     QCOMPARE(QString::fromStdString(started.text()), line);
     QCOMPARE(QString::fromStdString(started.program()), QStringLiteral("/tools/lapforge.exe"));
     QCOMPARE(started.arguments().size(), std::size_t(15));
@@ -393,16 +345,16 @@ void tst_frmLapforge2::makeItStartsShowsAndResets()
 
 void tst_frmLapforge2::makeItTwiceStartsFromTheBaseCommand()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.type(QStringLiteral("txtLen"), QStringLiteral("-5"));
     main.option(QStringLiteral("optSlideR"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("12"));
     main.make();
     main.make();
-    QCOMPARE(main.generator.started().size(), std::size_t(2));
-    QCOMPARE(QString::fromStdString(main.generator.started()[0].text()),
+    QCOMPARE(main.recorder.started().size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(main.recorder.started()[0].text()),
              base + " -r -S 12 -x -5 -o /tracks/new_prm");
-    QCOMPARE(QString::fromStdString(main.generator.started()[1].text()),
+    QCOMPARE(QString::fromStdString(main.recorder.started()[1].text()),
              base + " -x -5 -o /tracks/new_prm");
     QCOMPARE(main.shown(), base + " -x -5 -o /tracks/new_prm");
 }
@@ -425,7 +377,7 @@ void tst_frmLapforge2::makeItReadsControlStatesAsTheirValues()
 {
     QFETCH(QString, setUp);
     QFETCH(QString, appended);
-    MainWindow main;
+    MainWindowFixture main;
     QString output = QStringLiteral("/tracks/new_prm");
     if (setUp == QLatin1String("grayedHump")) {
         main.check(QStringLiteral("chkHump"))->setCheckState(Qt::PartiallyChecked);
@@ -442,7 +394,7 @@ void tst_frmLapforge2::makeItReadsControlStatesAsTheirValues()
     }
     main.make();
     QCOMPARE(main.shown(), base + appended + " -o " + output);
-    QCOMPARE(QString::fromStdString(main.generator.started().front().arguments().back()), output);
+    QCOMPARE(QString::fromStdString(main.recorder.started().front().arguments().back()), output);
 }
 
 void tst_frmLapforge2::numberBeyondRangeStartsNothing_data()
@@ -466,14 +418,14 @@ void tst_frmLapforge2::numberBeyondRangeStartsNothing()
     QFETCH(QString, segment);
     QFETCH(QString, field);
     QFETCH(QString, label);
-    MainWindow main;
+    MainWindowFixture main;
     main.option(segment)->click();
     main.option(QStringLiteral("optBank"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("5"));
     main.type(QStringLiteral("txtBank"), QStringLiteral("2"));
     main.type(field, QStringLiteral("-1e400"));
     main.make();
-    QVERIFY(main.generator.started().empty());
+    QVERIFY(main.recorder.started().empty());
     QCOMPARE(main.messages.shown().size(), 1);
     QVERIFY2(main.messages.shown().front().text.contains(label),
              qPrintable(main.messages.shown().front().text));
@@ -485,9 +437,9 @@ void tst_frmLapforge2::numberBeyondRangeStartsNothing()
 
 void tst_frmLapforge2::failedStartKeepsEverything()
 {
-    MainWindow main;
-    main.generator.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile, "/tools/lapforge.exe",
-                                            "No such file or directory"};
+    MainWindowFixture main;
+    main.recorder.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile, "/tools/lapforge.exe",
+                                           "No such file or directory"};
     main.option(QStringLiteral("optLeft90"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("30"));
     main.make();
@@ -498,16 +450,16 @@ void tst_frmLapforge2::failedStartKeepsEverything()
     QVERIFY(main.option(QStringLiteral("optLeft90"))->isChecked());
     QCOMPARE(main.commandText(), base);
 
-    main.generator.failure.reset();
+    main.recorder.failure.reset();
     main.make();
     const QString line = base + " -l -9 30 -o /tracks/new_prm";
-    QCOMPARE(QString::fromStdString(main.generator.started().back().text()), line);
+    QCOMPARE(QString::fromStdString(main.recorder.started().back().text()), line);
     QCOMPARE(main.shown(), line);
 }
 
 void tst_frmLapforge2::unreadableOutputDriveIsReported()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.files.makeUnreadable(QStringLiteral("/media/cdrom"), QStringLiteral("No medium found"));
     auto *drives = main.control<DriveList>(QStringLiteral("drvList1"));
     drives->setCurrentIndex(drives->findText(QStringLiteral("/media/cdrom")));
@@ -521,7 +473,7 @@ void tst_frmLapforge2::unreadableOutputDriveIsReported()
 
 void tst_frmLapforge2::outputLineCanBeSelectedNotEdited()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.make();
     QLineEdit *output = main.box(QStringLiteral("txtOutput"));
     const QString line = output->text();
@@ -534,7 +486,7 @@ void tst_frmLapforge2::outputLineCanBeSelectedNotEdited()
 
 void tst_frmLapforge2::renderToPng()
 {
-    MainWindow main;
+    MainWindowFixture main;
     main.option(QStringLiteral("optLoop"))->click();
     main.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "FakeFileSystem.h"
+#include "RecordingGeneratorStarter.h"
+#include "RecordingMessageBox.h"
+#include "frmLapforge2.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class FolderList;
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+// The main window on a fake machine with the drives "/" and "/media/cdrom", whose output
+// folder list starts at `startFolder`. Starts are recorded unless `generator` is given.
+struct MainWindowFixture
+{
+    explicit MainWindowFixture(const QString &toolFolder = QStringLiteral("/tools"),
+                               const QString &startFolder = QStringLiteral("/tracks"),
+                               GeneratorStarter *generator = nullptr);
+    ~MainWindowFixture();
+
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    QRadioButton *option(const QString &name) const;
+    QLineEdit *box(const QString &name) const;
+    QCheckBox *check(const QString &name) const;
+    FolderList *folders() const;
+
+    void type(const QString &name, const QString &text) const;
+    // Pasted as a user would, so the box's own handling of line breaks takes part.
+    void paste(const QString &name, const QString &text) const;
+    void make() const;
+    void reset() const;
+
+    QString shown() const;
+    QString commandText() const;
+    // The names of the chosen option buttons, sorted.
+    QStringList chosen() const;
+
+    FakeFileSystem files;
+    RecordingMessageBox messages;
+    RecordingGeneratorStarter recorder;
+    std::unique_ptr<frmLapforge2> window;
+};
