@@ -2,6 +2,7 @@
 #include "FolderList.h"
 #include "MainWindowFixture.h"
 #include "Platform.h"
+#include "WorkingFolder.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -124,20 +125,6 @@ QStringList filesNamedX(const QString &folder)
         found.append(it.next());
     return found;
 }
-
-// Restores the test's working folder even when a check fails half-way.
-class WorkingFolder
-{
-public:
-    explicit WorkingFolder(const QString &path) : m_previous(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~WorkingFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QString m_previous;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "StandinReport.h"
+#include "WorkingFolder.h"
 
 #include "ComposeCommand.h"
 #include "LaunchGenerator.h"
@@ -21,20 +22,6 @@
 Q_DECLARE_METATYPE(LaunchFailure::Kind)
 
 namespace {
-
-// Restores the test's working folder even when a check fails half-way.
-class WorkingFolder
-{
-public:
-    explicit WorkingFolder(const QString &path) : m_previous(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~WorkingFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QString m_previous;
-};
 
 // Kills the long-running program a test started, so a failed check leaves nothing behind.
 class StartedProcess
