@@ -59,6 +59,8 @@ private slots:
     void okTakesTheOpenFolder();
     void enterPressesOkAndEscNothing();
     void cancelEndsWithoutMainWindow();
+    void closingTheMainWindowEndsTheProgram_data();
+    void closingTheMainWindowEndsTheProgram();
 };
 
 void tst_frmLapforge1::layoutMatchesTheDesign()
@@ -138,6 +140,30 @@ void tst_frmLapforge1::cancelEndsWithoutMainWindow()
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!tool.window->isVisible());
     QVERIFY(!tool.window->mainWindow());
+}
+
+void tst_frmLapforge1::closingTheMainWindowEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("byExit");
+    QTest::newRow("Exit") << true;
+    QTest::newRow("title bar") << false;
+}
+
+void tst_frmLapforge1::closingTheMainWindowEndsTheProgram()
+{
+    QFETCH(bool, byExit);
+    ToolLocation tool;
+    tool.button("cmdOK")->click();
+    frmLapforge2 *main = tool.window->mainWindow();
+    if (byExit) {
+        auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdExit"));
+        QTimer::singleShot(0, exit, &QPushButton::click);
+    } else {
+        QTimer::singleShot(0, main, &QWidget::close);
+    }
+    QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!main->isVisible());
 }
 
 QTEST_MAIN(tst_frmLapforge1)
