@@ -84,11 +84,13 @@ void FolderList::openStartingFolder()
 {
     // Never a message here: the window is not even shown yet, so fall back quietly.
     const QString start = m_files.currentFolder();
+    if (setPath(start))
+        return;
+    // Listing the drives costs a look at every mount, so only when the start fails.
     const QString startRoot = driveRootFolder(driveOfPath(m_files.drives(), start));
-    for (const QString &folder : {start, startRoot, QDir::rootPath()}) {
-        if (!folder.isEmpty() && setPath(folder))
-            return;
-    }
+    if (!startRoot.isEmpty() && setPath(startRoot))
+        return;
+    setPath(QDir::rootPath());
 }
 
 void FolderList::openItem(QListWidgetItem *item)
