@@ -154,8 +154,9 @@ void frmLapforge2::connectHandlers()
         {m_ui.optLleft, &frmLapforge2::optLleft_Click},
         {m_ui.optLright, &frmLapforge2::optLright_Click},
     }};
-    for (const auto &[button, handler] : clickHandlers) {
-        connect(button, &QAbstractButton::toggled, this, [this, handler](bool chosen) {
+    for (const auto &clickHandler : clickHandlers) {
+        const auto handler = clickHandler.second;
+        connect(clickHandler.first, &QAbstractButton::toggled, this, [this, handler](bool chosen) {
             if (chosen)
                 (this->*handler)();
         });
