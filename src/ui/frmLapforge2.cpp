@@ -8,9 +8,9 @@
 #include "MessageBox.h"
 #include "Module1.h"
 #include "OptionGroup.h"
+#include "SegmentPicture.h"
 #include "buildForm.h"
 #include "frmLapforge2Layout.h"
-#include "readPng.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -72,7 +72,15 @@ frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
     setFixedClientSize(this, frmLapforge2Width, frmLapforge2Height);
     buildForm(this, frmLapforge2Layout(), m_platform);
     findControls();
-    m_ui.Image1->setPixmap(readPng(QStringLiteral(":/images/track.png")));
+    new SegmentPicture(*m_ui.Image1,
+                       {{m_ui.optStr, SegmentShape::Straight},
+                        {m_ui.optLeft90, SegmentShape::Left90},
+                        {m_ui.optRight90, SegmentShape::Right90},
+                        {m_ui.opt180l, SegmentShape::Left180},
+                        {m_ui.opt180r, SegmentShape::Right180},
+                        {m_ui.optSlideL, SegmentShape::SlideLeft},
+                        {m_ui.optSlideR, SegmentShape::SlideRight}},
+                       this);
     m_outputPicker = std::make_unique<DrivePicker>(*m_ui.drvList1, *m_ui.Dir1, m_platform.messages);
     makeOptionGroups();
     connectHandlers();
