@@ -236,6 +236,15 @@ void tst_ComposeCommand::gates_data()
         in.opt180r = optionChosen;
         in.txtTurn = "30";
     }) << withOutput(" -r -U 30") << 1;
+    QTest::newRow("slide wins over loop left, flag and all") << changed([](BuildInputs &in) {
+        in.optLleft = optionChosen;
+        in.optSlideL = optionChosen;
+        in.txtTurn = "12";
+        in.txtLTurn = "3";
+        in.txtBank = "2";
+        in.optBank = optionChosen;
+        in.txtLen = "20";
+    }) << withOutput(" -l -S 12 -x 20") << 0;
     QTest::newRow("first twist kind wins") << changed([](BuildInputs &in) {
         in.optLeft90 = optionChosen;
         in.txtTurn = "30";
