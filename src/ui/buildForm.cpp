@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <ranges>
 #include <vector>
 
 namespace {
@@ -103,8 +102,8 @@ void placeControl(QWidget *control, const ControlDesign &design)
 // later child in front: where controls overlap, the one listed first must take the click.
 void stackInDesignOrder(QWidget *form, std::span<const ControlDesign> layout)
 {
-    for (const ControlDesign &design : std::views::reverse(layout))
-        form->findChild<QWidget *>(QString::fromUtf8(design.name))->raise();
+    for (auto design = layout.rbegin(); design != layout.rend(); ++design)
+        form->findChild<QWidget *>(QString::fromUtf8(design->name))->raise();
 }
 
 void setTabOrder(QWidget *form, std::span<const ControlDesign> layout)
