@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +36,8 @@ frmLapforge1::frmLapforge1(Platform platform, QWidget *parent)
     m_drvList2 = findChild<DriveList *>(QStringLiteral("drvList2"));
     m_Dir2 = findChild<FolderList *>(QStringLiteral("Dir2"));
     m_cmdOK = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    // Some screen readers name a drop-down list by the label that is its buddy.
+    findChild<QLabel *>(QStringLiteral("Label5"))->setBuddy(m_drvList2);
     m_toolPicker = std::make_unique<DrivePicker>(*m_drvList2, *m_Dir2, m_platform.messages);
     m_cmdOK->setDefault(true);
     // Enter presses "Ok" even while the folder list, which opens folders on Enter elsewhere,

@@ -81,6 +81,9 @@ frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
                         {m_ui.optSlideL, SegmentShape::SlideLeft},
                         {m_ui.optSlideR, SegmentShape::SlideRight}},
                        this);
+    // Some screen readers name a drop-down list by the label that is its buddy, not by its
+    // accessible name, and would otherwise announce the drive shown in it.
+    findChild<QLabel *>(QStringLiteral("Label3"))->setBuddy(m_ui.drvList1);
     m_outputPicker = std::make_unique<DrivePicker>(*m_ui.drvList1, *m_ui.Dir1, m_platform.messages);
     makeOptionGroups();
     connectHandlers();
@@ -321,8 +324,7 @@ void frmLapforge2::cmdBuild_Click()
     }
     if (const auto failure = m_platform.generator.start(m_commandString)) {
         // The options stay as the user set them, so the next try composes afresh.
-        m_platform.messages.critical(this, windowTitle(),
-                                     QString::fromStdString(failure->message()));
+        reportStartFailure(*failure);
         restoreBaseCommand();
         return;
     }
@@ -392,6 +394,17 @@ void frmLapforge2::reportNumberOutOfRange(NumberField field)
         this, windowTitle(),
         tr("The number in \"%1\" lies beyond the range of numbers. Nothing was started.")
             .arg(box->accessibleName()));
+}
+
+void frmLapforge2::reportStartFailure(const LaunchFailure &failure)
+{
+    QString text = QString::fromStdString(failure.message());
+    // The folder is asked for only once, at start: say which it was and how to change it.
+    if (failure.kind == LaunchFailure::Kind::NoSuchFile)
+        text += tr("\n\nLapforge was looked for in %1, the folder chosen at start. To choose "
+                   "another folder, start this program again.")
+                    .arg(QString::fromStdString(Module1::toolFolder()));
+    m_platform.messages.critical(this, windowTitle(), text);
 }
 
 void frmLapforge2::restoreBaseCommand()

@@ -15,6 +15,7 @@
 class DriveList;
 class FolderList;
 class OptionGroup;
+struct LaunchFailure;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -91,6 +92,7 @@ private:
 
     BuildInputs readInputs() const;
     void reportNumberOutOfRange(NumberField field);
+    void reportStartFailure(const LaunchFailure &failure);
     void restoreBaseCommand();
 
     Platform m_platform;
