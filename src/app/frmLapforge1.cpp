@@ -3,6 +3,7 @@
 
 #include "DriveList.h"
 #include "FolderList.h"
+#include "FolderPath.h"
 #include "Module1.h"
 #include "buildForm.h"
 #include "frmLapforge1Layout.h"
@@ -57,7 +58,7 @@ frmLapforge1::~frmLapforge1() = default;
 void frmLapforge1::cmdOK_Click()
 {
     // The main window's load builds the base command, so the tool folder comes first.
-    Module1::setToolFolder(QDir::toNativeSeparators(m_Dir2->path()).toStdString());
+    Module1::setToolFolder(nativeFolderPath(m_Dir2->path()));
     hide();
     if (!m_main)
         m_main = std::make_unique<frmLapforge2>(m_platform);

@@ -4,6 +4,7 @@
 #include "ControlValues.h"
 #include "DriveList.h"
 #include "FolderList.h"
+#include "FolderPath.h"
 #include "GeneratorStarter.h"
 #include "MessageBox.h"
 #include "Module1.h"
@@ -380,7 +381,7 @@ BuildInputs frmLapforge2::readInputs() const
     inputs.chkSurface = checkValue(m_ui.chkSurface);
     inputs.cboSur = static_cast<std::int16_t>(m_ui.cboSur->currentIndex());
     inputs.chkFlat = checkValue(m_ui.chkFlat);
-    inputs.Dir1 = QDir::toNativeSeparators(m_ui.Dir1->path()).toStdString();
+    inputs.Dir1 = nativeFolderPath(m_ui.Dir1->path());
     inputs.txtOutFile = textOf(m_ui.txtOutFile);
     return inputs;
 }

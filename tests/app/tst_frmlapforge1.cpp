@@ -134,7 +134,7 @@ void tst_frmLapforge1::okTakesTheOpenFolder()
     QFETCH(QString, base);
     ToolLocation tool;
     if (!open.isEmpty())
-        QVERIFY(tool.folders()->setPath(open));
+        QVERIFY(tool.folders()->setPath(open.toUtf8()));
     if (!highlight.isEmpty()) {
         const QList<QListWidgetItem *> rows =
             tool.folders()->findItems(QFileInfo(highlight).fileName(), Qt::MatchContains);
