@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "GeneratorRun.h"
+#include "GeneratorStarter.h"
+
+#include <QSocketNotifier>
+
+#include <cstddef>
+#include <list>
+#include <memory>
+
+// Starts the generator on this machine and watches each one from the event loop: its
+// process descriptor turns readable when it ends, so no thread waits and no timer polls.
+// Once the application is about to quit, generators still running are let go unreported.
+class LocalGeneratorStarter : public GeneratorStarter
+{
+    Q_OBJECT
+
+public:
+    LocalGeneratorStarter();
+    ~LocalGeneratorStarter() override;
+
+    std::optional<LaunchFailure> start(const CommandLine &command) override;
+
+    // Generators started whose end has not been reported yet.
+    std::size_t unreported() const { return m_watched.size() + m_endsQueued; }
+
+private:
+    struct Watched
+    {
+        GeneratorRun run;
+        std::unique_ptr<QSocketNotifier> notifier;
+    };
+
+    void collectEndedMeanwhile();
+    void collect(const QSocketNotifier *notifier);
+    std::list<Watched>::iterator forget(std::list<Watched>::iterator watched);
+    void letGo();
+
+    std::list<Watched> m_watched;
+    std::size_t m_endsQueued = 0;
+};
