@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "GeneratorEnd.h"
 
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -11,9 +13,19 @@ std::string signalName(long long signal)
     (void)signal;
     return {};
 #else
-    const char *name = signal > 0 && signal < 128 ? strsignal(int(signal)) : nullptr;
+    const char *name = signal > 0 && signal < NSIG ? strsignal(int(signal)) : nullptr;
     return name ? " (" + std::string(name) + ")" : std::string();
 #endif
+}
+
+// Windows tells a crash by an exit code such as 0xC0000005, known by its hexadecimal form.
+std::string exitStatusText(long long number)
+{
+    if (number < 0x80000000LL || number > 0xFFFFFFFFLL)
+        return std::to_string(number);
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08llX", number);
+    return text;
 }
 
 } // namespace
@@ -22,7 +34,7 @@ std::string GeneratorEnd::status() const
 {
     if (how == How::Killed)
         return "signal " + std::to_string(number) + signalName(number);
-    return "exit status " + std::to_string(number);
+    return "exit status " + exitStatusText(number);
 }
 
 std::string GeneratorEnd::message() const

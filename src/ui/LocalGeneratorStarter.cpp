@@ -25,10 +25,14 @@ std::optional<LaunchFailure> LocalGeneratorStarter::start(const CommandLine &com
         return std::move(*failure);
     Watched &watched =
         m_watched.emplace_back(Watched {std::move(std::get<GeneratorRun>(started)), nullptr});
+#if defined(Q_OS_WIN)
+    watched.notifier = std::make_unique<EndNotifier>(watched.run.endHandle());
+#else
     watched.notifier =
-        std::make_unique<QSocketNotifier>(qintptr(watched.run.endHandle()), QSocketNotifier::Read);
-    const QSocketNotifier *notifier = watched.notifier.get();
-    connect(notifier, &QSocketNotifier::activated, this, [this, notifier] { collect(notifier); });
+        std::make_unique<EndNotifier>(qintptr(watched.run.endHandle()), EndNotifier::Read);
+#endif
+    const EndNotifier *notifier = watched.notifier.get();
+    connect(notifier, &EndNotifier::activated, this, [this, notifier] { collect(notifier); });
     return std::nullopt;
 }
 
@@ -57,7 +61,7 @@ void LocalGeneratorStarter::collectEndedMeanwhile()
     }
 }
 
-void LocalGeneratorStarter::collect(const QSocketNotifier *notifier)
+void LocalGeneratorStarter::collect(const EndNotifier *notifier)
 {
     const auto found =
         std::find_if(m_watched.begin(), m_watched.end(), [notifier](const Watched &watched) {
