@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "SegmentRequest.h"
+#include "Utf8System.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,10 +14,9 @@ const char *const usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-
                           "[-x N] [-w|-n|-s] [-m I] [-p I] [-f] -o PATH\n";
 
 // The arguments close the file one per line, so a test can see exactly what arrived.
-std::string report(const SegmentRequest &request, const std::vector<std::string> &arguments)
+std::string received(const std::vector<std::string> &arguments)
 {
-    std::string text = request.description();
-    text += "Arguments received: " + std::to_string(arguments.size()) + '\n';
+    std::string text = "Arguments received: " + std::to_string(arguments.size()) + '\n';
     for (const std::string &argument : arguments)
         text += argument + '\n';
     return text;
@@ -25,7 +25,7 @@ std::string report(const SegmentRequest &request, const std::vector<std::string>
 // A half-written file would pass for a result, so it is removed when writing fails.
 bool writeFile(const std::string &path, const std::string &text)
 {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::FILE *file = openFile(path, "wb");
     if (file == nullptr) {
         std::cerr << "lapforge: cannot write " << path << ": "
                   << std::generic_category().message(errno) << '\n';
@@ -38,7 +38,7 @@ bool writeFile(const std::string &path, const std::string &text)
         return true;
     std::cerr << "lapforge: cannot write " << path << ": "
               << std::generic_category().message(written ? errno : writeError) << '\n';
-    std::remove(path.c_str());
+    removeFile(path);
     return false;
 }
 
@@ -46,7 +46,10 @@ bool writeFile(const std::string &path, const std::string &text)
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    // Tests of the launch send words that no request allows, to see each arrive intact.
+    if (const std::string record = environmentValue("LAPFORGE_STANDIN_RECORD"); !record.empty())
+        writeFile(record, received(arguments));
     SegmentRequest request;
     try {
         request = SegmentRequest::parse(arguments);
@@ -54,5 +57,5 @@ int main(int argc, char **argv)
         std::cerr << "lapforge: " << rejection.what() << '\n' << usage;
         return 2;
     }
-    return writeFile(request.outputPath, report(request, arguments)) ? 0 : 1;
+    return writeFile(request.outputPath, request.description() + received(arguments)) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "LaunchGenerator.h"
+#include "WineStart.h"
 
 #include <cerrno>
 #include <csignal>
@@ -27,12 +28,10 @@ struct ExecPlan
     int highestDescriptor;
 };
 
-ExecPlan makeExecPlan(const CommandLine &command)
+ExecPlan makeExecPlan(std::vector<std::string> argv)
 {
     ExecPlan plan;
-    plan.strings.reserve(command.arguments().size() + 1);
-    plan.strings.push_back(command.program());
-    plan.strings.insert(plan.strings.end(), command.arguments().begin(), command.arguments().end());
+    plan.strings = std::move(argv);
     for (std::string &text : plan.strings)
         plan.argv.push_back(text.data());
     plan.argv.push_back(nullptr);
@@ -194,7 +193,7 @@ LaunchFailure::Kind kindOf(int error, const std::string &program)
 
 LaunchFailure failure(int error, const std::string &program)
 {
-    return {kindOf(error, program), program, std::generic_category().message(error)};
+    return startFailure(kindOf(error, program), program, std::generic_category().message(error));
 }
 
 // With every signal blocked no handler of the caller runs in the child; the process that
@@ -238,7 +237,10 @@ void closeIfOpen(int fd)
 
 std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
-    const ExecPlan plan = makeExecPlan(command);
+    auto argv = startingArgv(command);
+    if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))
+        return *refusal;
+    const ExecPlan plan = makeExecPlan(std::get<std::vector<std::string>>(std::move(argv)));
 
     int report[2];
     if (!openReportPipe(report))
@@ -261,7 +263,10 @@ std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
 
 std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command)
 {
-    const ExecPlan plan = makeExecPlan(command);
+    auto argv = startingArgv(command);
+    if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))
+        return *refusal;
+    const ExecPlan plan = makeExecPlan(std::get<std::vector<std::string>>(std::move(argv)));
 
     const int errorOutput = openErrorOutput();
     int report[2];

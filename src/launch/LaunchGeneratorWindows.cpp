@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "LaunchGenerator.h"
+#include "WindowsCommandLine.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -48,39 +49,6 @@ std::string toUtf8(const std::wstring &wide)
     return text;
 }
 
-// The started program splits its command line by the C runtime's rules: inside quotes,
-// backslashes are literal unless they precede a quote or the closing quote, where each
-// must be doubled. Every argument is quoted, so blanks and empty words survive.
-void appendQuoted(std::wstring &line, const std::wstring &argument)
-{
-    line += L" \"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(backslashes * 2, L'\\');
-    line += L'"';
-}
-
-// The program name is read up to the next quote with no escapes; a path cannot hold a quote.
-bool makeCommandLine(const CommandLine &command, const std::wstring &program, std::wstring &line)
-{
-    line = L'"' + program + L'"';
-    std::wstring wide;
-    for (const std::string &argument : command.arguments()) {
-        if (!toWide(argument, wide))
-            return false;
-        appendQuoted(line, wide);
-    }
-    return true;
-}
-
 LaunchFailure::Kind kindOf(DWORD error)
 {
     switch (error) {
@@ -122,7 +90,7 @@ std::string reasonOf(DWORD error)
 
 LaunchFailure failure(DWORD error, const std::string &program)
 {
-    return {kindOf(error), program, reasonOf(error)};
+    return startFailure(kindOf(error), program, reasonOf(error));
 }
 
 } // namespace
@@ -131,7 +99,8 @@ std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
     std::wstring program;
     std::wstring line;
-    if (!toWide(command.program(), program) || !makeCommandLine(command, program, line))
+    if (!toWide(command.program(), program)
+        || !toWide(windowsCommandLine(command.program(), command.arguments()), line))
         return failure(GetLastError(), command.program());
 
     STARTUPINFOW startup {};
@@ -210,7 +179,8 @@ std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLi
 {
     std::wstring program;
     std::wstring line;
-    if (!toWide(command.program(), program) || !makeCommandLine(command, program, line))
+    if (!toWide(command.program(), program)
+        || !toWide(windowsCommandLine(command.program(), command.arguments()), line))
         return failure(GetLastError(), command.program());
 
     Handles handles;

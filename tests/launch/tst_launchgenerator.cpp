@@ -1,289 +1,187 @@
 // SPDX-License-Identifier: MIT
-#include "StandinReport.h"
-#include "WorkingFolder.h"
+#include "TestFiles.h"
 
 #include "ComposeCommand.h"
 #include "LaunchGenerator.h"
 #include "Module1.h"
 #include "NativeSeparator.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <doctest/doctest.h>
 
-#include <csignal>
+#include <filesystem>
+#include <optional>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-Q_DECLARE_METATYPE(LaunchFailure::Kind)
+namespace fs = std::filesystem;
 
 namespace {
 
-// Kills the long-running program a test started, so a failed check leaves nothing behind.
-class StartedProcess
-{
-public:
-    ~StartedProcess()
-    {
-        if (m_pid > 0)
-            kill(m_pid, SIGKILL);
-    }
-    pid_t &pid() { return m_pid; }
+using Words = std::vector<std::string>;
+using Kind = LaunchFailure::Kind;
 
-private:
-    pid_t m_pid = 0;
-};
-
-QStringList entriesOf(const QString &folder)
+bool holdsFileNamedX(const std::string &folder)
 {
-    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden
-                                                 | QDir::NoDotAndDotDot);
-    std::sort(entries.begin(), entries.end(),
-              [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
-    return entries;
-}
-
-// The process whose command line is exactly `argv`; 0 when there is none (yet).
-pid_t findProcess(const QByteArray &argv)
-{
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const pid_t pid = entry.toInt(&isPid);
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(entry));
-        if (isPid && commandLine.open(QIODevice::ReadOnly) && commandLine.readAll() == argv)
-            return pid;
-    }
-    return 0;
-}
-
-QString statusField(pid_t pid, const QString &name)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return {};
-    for (const QString &line : QString::fromUtf8(status.readAll()).split(u'\n')) {
-        if (line.startsWith(name + u':'))
-            return line.mid(name.size() + 1).trimmed();
-    }
-    return {};
-}
-
-QString childrenOfThisProcess()
-{
-    QString children;
-    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
-        QFile list(QStringLiteral("/proc/self/task/%1/children").arg(task));
-        if (list.open(QIODevice::ReadOnly))
-            children += QString::fromUtf8(list.readAll()).trimmed();
-    }
-    return children;
-}
-
-bool holdsFileNamedX(const QString &folder)
-{
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        if (it.next().endsWith(QStringLiteral("/x")))
+    for (const fs::directory_entry &entry : fs::recursive_directory_iterator(pathOf(folder))) {
+        if (entry.path().filename() == "x")
             return true;
     }
     return false;
 }
 
-} // namespace
-
-class TestLaunchGenerator : public QObject
+// The stand-in as the tool folder's generator, executable for everyone.
+void placeGenerator(const std::string &toolFolder)
 {
-    Q_OBJECT
+    const fs::path generator = pathOf(toolFolder) / generatorFileName;
+    fs::create_directories(pathOf(toolFolder));
+    fs::copy_file(pathOf(STANDIN_PATH), generator, fs::copy_options::overwrite_existing);
+    fs::permissions(generator,
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+}
 
-private slots:
-    void passesArgumentsLiterally_data();
-    void passesArgumentsLiterally();
-    void reportsFailedStart_data();
-    void reportsFailedStart();
-    void startsWithCleanState();
-    void leavesNoZombieOrDescriptor();
+// Makes the stand-in record every argument it receives, whatever the arguments ask for.
+class RecordingStandin
+{
+public:
+    explicit RecordingStandin(const std::string &recordPath)
+    {
+        setEnvironment("LAPFORGE_STANDIN_RECORD", recordPath);
+    }
+    ~RecordingStandin() { setEnvironment("LAPFORGE_STANDIN_RECORD", ""); }
 };
 
-void TestLaunchGenerator::passesArgumentsLiterally_data()
-{
-    QTest::addColumn<QString>("name");
-
-    QTest::newRow("blank") << "tool folder";
-    QTest::newRow("semicolon") << "a;touch x";
-    QTest::newRow("command substitution") << "$(touch x)";
-    QTest::newRow("backquotes") << "`touch x`";
-    QTest::newRow("quotes") << "it's \"quoted\"";
-    QTest::newRow("star") << "*";
-    QTest::newRow("everything at once") << " a  b; $(touch x) `touch x` 'q' \"dq\" * ";
-}
+} // namespace
 
 // Goes the whole way the window goes: tool folder, base command, composition, launch.
-void TestLaunchGenerator::passesArgumentsLiterally()
+TEST_CASE("the generator gets the composed arguments literally")
 {
-    QFETCH(QString, name);
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    WorkingFolder inRoot(root.path());
-    const QString toolFolder = root.filePath(name);
-    const QString outputFolder = root.filePath(QStringLiteral("out ") + name);
-    QVERIFY(QDir().mkpath(toolFolder));
-    QVERIFY(QDir().mkpath(outputFolder));
-    const QString generator = toolFolder + u'/' + QString::fromUtf8(generatorFileName.data());
-    QVERIFY(QFile::copy(QStringLiteral(STANDIN_PATH), generator));
-    QVERIFY(QFile::setPermissions(generator,
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                      | QFile::ExeGroup | QFile::ExeOther));
+    const char *const rows[] {
+        "tool folder",
+        "a;touch x",
+        "$(touch x)",
+        "`touch x`",
+        "%PATH% a&b^c (x)",
+        "it's quoted",
+        "\xc3\x9c"
+        "n"
+        "\xc3\xaf"
+        "c"
+        "\xc3\xb6"
+        "d"
+        "\xc3\xa9 \xf0\x9d\x84\x9e",
+#ifndef _WIN32
+        "it's \"quoted\"",
+        "*",
+        " a  b; $(touch x) `touch x` 'q' \"dq\" * ",
+#endif
+    };
+    for (const std::string name : rows) {
+        INFO(name);
+        TemporaryFolder root;
+        CurrentFolder inRoot(root.path());
+        const std::string toolFolder = root.filePath(name);
+        const std::string outputFolder = root.filePath("out " + name);
+        fs::create_directories(pathOf(outputFolder));
+        placeGenerator(toolFolder);
 
-    Module1::setToolFolder(toolFolder.toStdString());
-    CommandLine command = BaseCommand();
-    BuildInputs inputs;
-    inputs.optRight90 = inputs.optTwist = inputs.optDbl = optionChosen;
-    inputs.txtTurn = "45";
-    inputs.txtBank = "2.5";
-    inputs.chkFlat = checkChecked;
-    inputs.Dir1 = outputFolder.toStdString();
-    inputs.txtOutFile = ("new prm " + name).toStdString();
-    std::int16_t turnInEffect = 0;
-    QVERIFY(!ComposeCommand(inputs, command, turnInEffect));
-    const QString outputPath = outputFolder + nativeSeparator + "new prm " + name;
-    const QStringList expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
+        Module1::setToolFolder(toolFolder);
+        CommandLine command = BaseCommand();
+        BuildInputs inputs;
+        inputs.optRight90 = inputs.optTwist = inputs.optDbl = optionChosen;
+        inputs.txtTurn = "45";
+        inputs.txtBank = "2.5";
+        inputs.chkFlat = checkChecked;
+        inputs.Dir1 = outputFolder;
+        inputs.txtOutFile = "new prm " + name;
+        std::int16_t turnInEffect = 0;
+        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+        const std::string outputPath = outputFolder + nativeSeparator + "new prm " + name;
+        const Words expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
 
-    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
-    QVERIFY2(!failure, failure ? failure->message().c_str() : "");
-    QTRY_COMPARE_WITH_TIMEOUT(recordedArguments(outputPath), expected, 30000);
-    QVERIFY(!holdsFileNamedX(root.path()));
-}
-
-void TestLaunchGenerator::reportsFailedStart_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<QByteArray>("contents"); // null: nothing is created
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<LaunchFailure::Kind>("kind");
-    QTest::addColumn<QString>("says");
-
-    using Kind = LaunchFailure::Kind;
-    const QString noFile = QStringLiteral("there is no such file");
-    const QString notPermitted = QStringLiteral("not executable, or permission was denied");
-    const QString notRunnable = QStringLiteral("not a program this system can run");
-
-    QTest::newRow("missing file") << "lapforge.exe" << QByteArray() << 0 << Kind::NoSuchFile
-                                  << noFile;
-    QTest::newRow("missing folder")
-        << "gone/lapforge.exe" << QByteArray() << 0 << Kind::NoSuchFile << noFile;
-    // Root may run a file only when some execute bit is set, so this holds for root too.
-    QTest::newRow("no execute bit") << "lapforge.exe" << QByteArray("#!/bin/sh\n") << 0644
-                                    << Kind::NotPermitted << notPermitted;
-    // A shell would run this; the generator must not be handed to one.
-    QTest::newRow("text without #! line")
-        << "lapforge.exe" << QByteArray("touch x\n") << 0755 << Kind::NotRunnable << notRunnable;
-    QTest::newRow("missing interpreter")
-        << "lapforge.exe" << QByteArray("#!/nonexistent/interpreter\n") << 0755 << Kind::NotRunnable
-        << notRunnable;
-    QTest::newRow("empty path") << "" << QByteArray() << 0 << Kind::NoSuchFile << noFile;
-}
-
-void TestLaunchGenerator::reportsFailedStart()
-{
-    QFETCH(QString, relativePath);
-    QFETCH(QByteArray, contents);
-    QFETCH(int, mode);
-    QFETCH(LaunchFailure::Kind, kind);
-    QFETCH(QString, says);
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    WorkingFolder inRoot(root.path());
-    const QString program = relativePath.isEmpty() ? QString() : root.filePath(relativePath);
-    if (!contents.isNull()) {
-        QFile file(program);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write(contents) == contents.size());
-        file.close();
-        QCOMPARE(chmod(QFile::encodeName(program).constData(), mode_t(mode)), 0);
+        const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+        CHECK(eventually([&] { return recordedArguments(outputPath) == expected; }));
+        CHECK(!holdsFileNamedX(root.path()));
     }
-
-    const std::optional<LaunchFailure> failure =
-        LaunchGenerator(CommandLine(program.toStdString()));
-    QVERIFY(failure);
-    QCOMPARE(failure->kind, kind);
-    QCOMPARE(QString::fromStdString(failure->program), program);
-    const QString message = QString::fromStdString(failure->message());
-    QVERIFY2(message.contains(program) && message.contains(says), qPrintable(message));
-    QVERIFY(!holdsFileNamedX(root.path()));
 }
 
-// Open files, ignored or blocked signals and the working folder are the caller's state the
-// generator would otherwise pick up; /proc shows what it really got.
-void TestLaunchGenerator::startsWithCleanState()
+// The quoting that carries arguments to a Windows program has its traps in backslashes
+// before quotes and at the end; elsewhere, words must simply not be split or merged.
+TEST_CASE("every argument reaches the generator's argv exactly")
 {
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString workFolder = root.filePath(QStringLiteral("work folder"));
-    QVERIFY(QDir().mkpath(workFolder));
-    WorkingFolder inWork(workFolder);
-    const int leakedFile = open("/dev/null", O_RDONLY);
-    QVERIFY(leakedFile > 2);
-    int leakedPipe[2];
-    QCOMPARE(pipe(leakedPipe), 0);
-    const auto previousUsr1 = signal(SIGUSR1, SIG_IGN);
-    sigset_t usr2;
-    sigemptyset(&usr2);
-    sigaddset(&usr2, SIGUSR2);
-    sigset_t previousMask;
-    pthread_sigmask(SIG_BLOCK, &usr2, &previousMask);
+    const struct
+    {
+        const char *name;
+        Words arguments;
+    } rows[] {
+        {"folder with a blank and a trailing backslash", {"C:\\a b\\"}},
+        {"backslash before a quote", {"x\\\"y"}},
+        {"network share with a trailing backslash", {"\\\\server\\share\\"}},
+        {"quotes around blanks", {"a\"b c\"d", "\"", "\"\""}},
+        {"backslashes alone and doubled", {"\\", "\\\\", "a\\\\b", "a\\\\\"b"}},
+        {"empty arguments", {"", "-o", "", ""}},
+        {"blanks and tabs", {" ", " lead and trail ", "tab\there"}},
+        {"non-ASCII",
+         {"\xc3\x9c"
+          "ber",
+          "\xe6\x97\xa5\xe6\x9c\xac", "\xd0\xb4\xd0\xb0"}},
+        {"outside the Basic Multilingual Plane", {"\xf0\x9d\x84\x9e", "a\xf0\x9f\x8f\x81z"}},
+        {"shell and cmd characters", {"%PATH%", "a&b|c<d>e^f", "$(id)", "`id`", "*", "!x"}},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder folder;
+        const std::string record = folder.filePath("received");
+        const RecordingStandin recording(record);
+        CommandLine command(STANDIN_PATH);
+        for (const std::string &argument : row.arguments)
+            command.appendArgument(argument);
 
-    const QByteArray seconds = QByteArray::number(3000 + getpid() % 1000) + ".25";
-    CommandLine command("/bin/sleep");
-    command.appendArgument(seconds.toStdString());
-    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
-
-    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
-    signal(SIGUSR1, previousUsr1);
-    close(leakedFile);
-    close(leakedPipe[0]);
-    close(leakedPipe[1]);
-    QVERIFY2(!failure, failure ? failure->message().c_str() : "");
-
-    // Before exec the command line is still the test's, so a match means exec has happened.
-    StartedProcess sleeper;
-    const QByteArray argv = QByteArray("/bin/sleep") + '\0' + seconds + '\0';
-    QTRY_VERIFY_WITH_TIMEOUT((sleeper.pid() = findProcess(argv)) > 0, 30000);
-    QCOMPARE(entriesOf(QStringLiteral("/proc/%1/fd").arg(sleeper.pid())),
-             QStringList({"0", "1", "2"}));
-    QCOMPARE(statusField(sleeper.pid(), QStringLiteral("SigBlk")),
-             QStringLiteral("0").repeated(16));
-    QCOMPARE(statusField(sleeper.pid(), QStringLiteral("SigIgn")),
-             QStringLiteral("0").repeated(16));
-    QCOMPARE(QFile::symLinkTarget(QStringLiteral("/proc/%1/cwd").arg(sleeper.pid())),
-             QDir(workFolder).canonicalPath());
-}
-
-void TestLaunchGenerator::leavesNoZombieOrDescriptor()
-{
-    const QStringList descriptorsBefore = entriesOf(QStringLiteral("/proc/self/fd"));
-    CommandLine started("/bin/true");
-    started.appendOption(" -a -b -c -d -e -f -g -h -i -j -k -l ");
-    const CommandLine missing("/nonexistent/lapforge.exe");
-
-    // Failed starts take other paths through the launch, so they are mixed in.
-    for (int i = 0; i < 300; ++i) {
-        const bool shouldFail = i % 3 == 2;
-        const std::optional<LaunchFailure> failure =
-            LaunchGenerator(shouldFail ? missing : started);
-        QCOMPARE(failure.has_value(), shouldFail);
+        const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+        CHECK(eventually([&] { return recordedArguments(record) == row.arguments; }));
     }
-
-    int status = 0;
-    const pid_t reaped = waitpid(-1, &status, WNOHANG);
-    QVERIFY2(reaped == 0 || (reaped < 0 && errno == ECHILD), "a child was left to reap");
-    QCOMPARE(childrenOfThisProcess(), QString());
-    QCOMPARE(entriesOf(QStringLiteral("/proc/self/fd")), descriptorsBefore);
 }
 
-QTEST_GUILESS_MAIN(TestLaunchGenerator)
-#include "tst_launchgenerator.moc"
+TEST_CASE("a failed start says why, in words for its kind")
+{
+    const std::string noFile = "there is no such file";
+    const std::string folder = "it is a folder";
+    const struct
+    {
+        const char *name;
+        std::string relativePath;
+        std::optional<std::string> contents; // none: nothing is created
+        Kind kind;
+        std::string says;
+    } rows[] {
+        {"missing file", "lapforge.exe", std::nullopt, Kind::NoSuchFile, noFile},
+        {"missing folder", "gone/lapforge.exe", std::nullopt, Kind::NoSuchFile, noFile},
+        {"empty path", "", std::nullopt, Kind::NoSuchFile, noFile},
+        {"a folder named lapforge.exe", "lapforge.exe/", std::nullopt, Kind::Folder, folder},
+        // A shell would run this; the generator must not be handed to one.
+        {"text that is no program", "lapforge.exe", "touch x\r\n", Kind::NotRunnable,
+         "not a program this system can run"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder root;
+        CurrentFolder inRoot(root.path());
+        std::string program = row.relativePath.empty() ? "" : root.filePath(row.relativePath);
+        if (program.ends_with('/')) {
+            program.pop_back();
+            fs::create_directory(pathOf(program));
+        }
+        if (row.contents) {
+            REQUIRE(writeFile(program, *row.contents));
+            fs::permissions(pathOf(program), fs::perms::owner_all | fs::perms::others_exec);
+        }
+
+        const std::optional<LaunchFailure> failure = LaunchGenerator(CommandLine(program));
+        REQUIRE(failure);
+        CHECK(failure->kind == row.kind);
+        CHECK(failure->program == program);
+        const std::string message = failure->message();
+        CHECK_MESSAGE(message.find(program) != std::string::npos, message);
+        CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
+        CHECK(!holdsFileNamedX(root.path()));
+    }
+}

@@ -1,50 +1,32 @@
 // SPDX-License-Identifier: MIT
-#include "StandinReport.h"
+#include "ProgramRun.h"
+#include "TestFiles.h"
 
 #include "ComposeCommand.h"
 #include "NativeSeparator.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <doctest/doctest.h>
 
-Q_DECLARE_METATYPE(BuildInputs)
+#include <filesystem>
 
 namespace {
 
-const QString outputMark = QStringLiteral("@OUT");
+using Words = std::vector<std::string>;
 
-struct Run
-{
-    bool finished = false;
-    int exitCode = -1;
-    QString errors;
-};
+const std::string outputMark = "@OUT";
 
-Run runStandin(const QStringList &arguments)
+ProgramRun runStandin(const Words &arguments)
 {
-    QProcess standin;
-    standin.start(QStringLiteral(STANDIN_PATH), arguments);
-    Run run;
-    run.finished = standin.waitForFinished(60000) && standin.exitStatus() == QProcess::NormalExit;
-    run.exitCode = standin.exitCode();
-    run.errors = QString::fromLocal8Bit(standin.readAllStandardError());
-    return run;
+    return runProgram(STANDIN_PATH, arguments);
 }
 
-QStringList withOutput(QStringList arguments, const QString &outputPath)
+Words withOutput(Words arguments, const std::string &outputPath)
 {
-    arguments.replaceInStrings(outputMark, outputPath);
+    for (std::string &argument : arguments) {
+        if (argument == outputMark)
+            argument = outputPath;
+    }
     return arguments;
-}
-
-QStringList toStringList(const std::vector<std::string> &words)
-{
-    QStringList list;
-    for (const std::string &word : words)
-        list.append(QString::fromStdString(word));
-    return list;
 }
 
 BuildInputs resetWindow()
@@ -57,70 +39,59 @@ BuildInputs resetWindow()
     return inputs;
 }
 
+bool isEmptyFolder(const std::string &path)
+{
+    return std::filesystem::is_empty(pathOf(path));
+}
+
 } // namespace
 
-class TestStandin : public QObject
+TEST_CASE("the stand-in takes its grammar and describes the segment")
 {
-    Q_OBJECT
+    const struct
+    {
+        const char *name;
+        Words arguments;
+        std::string describes;
+    } rows[] {
+        {"output only", {"-o", outputMark}, "Segment: straight"},
+        {"every option once",
+         {"-l", "-9", "30", "-b", "3", "-c", "2", "-w", "-m", "2", "-p", "2", "-f", "-o",
+          outputMark},
+         "Twist: bank, height 3"},
+        {"slide with rise and length",
+         {"-r", "-S", "12", "-h", "-1", "-x", "20", "-o", outputMark},
+         "Length: 20"},
+        {"loop numbered 0",
+         {"-l", "-O", "0", "-o", outputMark},
+         "Segment: loop to the left, number 0"},
+        {"180 with tilt, narrow",
+         {"-r", "-U", "2.5", "-t", "-0.5", "-n", "-o", outputMark},
+         "Width: narrow"},
+        {"dip of a large number",
+         {"-l", "-9", "1E+15", "-d", "5.6789E-12", "-o", outputMark},
+         "Twist: dip, height 5.6789E-12"},
+        {"hump 0", {"-c", "0", "-o", outputMark}, "Hump: 0"},
+        {"negative length", {"-x", "-5", "-o", outputMark}, "Length: -5"},
+        {"no rows selected", {"-m", "-1", "-p", "-1", "-o", outputMark}, "Surface: -1"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder folder;
+        const std::string outputPath = folder.filePath("new prm");
+        const Words arguments = withOutput(row.arguments, outputPath);
 
-private slots:
-    void acceptsGrammar_data();
-    void acceptsGrammar();
-    void acceptsComposedLines_data();
-    void acceptsComposedLines();
-    void rejectsOtherLines_data();
-    void rejectsOtherLines();
-    void reportsUnwritableOutput_data();
-    void reportsUnwritableOutput();
-};
-
-void TestStandin::acceptsGrammar_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("describes");
-
-    QTest::newRow("output only") << QStringList {"-o", outputMark} << "Segment: straight";
-    QTest::newRow("every option once")
-        << QStringList {"-l", "-9", "30", "-b", "3",  "-c", "2",       "-w",
-                        "-m", "2",  "-p", "2",  "-f", "-o", outputMark}
-        << "Twist: bank, height 3";
-    QTest::newRow("slide with rise and length")
-        << QStringList {"-r", "-S", "12", "-h", "-1", "-x", "20", "-o", outputMark} << "Length: 20";
-    QTest::newRow("loop numbered 0")
-        << QStringList {"-l", "-O", "0", "-o", outputMark} << "Segment: loop to the left, number 0";
-    QTest::newRow("180 with tilt, narrow")
-        << QStringList {"-r", "-U", "2.5", "-t", "-0.5", "-n", "-o", outputMark} << "Width: narrow";
-    QTest::newRow("dip of a large number")
-        << QStringList {"-l", "-9", "1E+15", "-d", "5.6789E-12", "-o", outputMark}
-        << "Twist: dip, height 5.6789E-12";
-    QTest::newRow("hump 0") << QStringList {"-c", "0", "-o", outputMark} << "Hump: 0";
-    QTest::newRow("negative length") << QStringList {"-x", "-5", "-o", outputMark} << "Length: -5";
-    QTest::newRow("no rows selected")
-        << QStringList {"-m", "-1", "-p", "-1", "-o", outputMark} << "Surface: -1";
+        const ProgramRun run = runStandin(arguments);
+        REQUIRE(run.finished);
+        CHECK(run.exitCode == 0);
+        CHECK(recordedArguments(outputPath) == arguments);
+        CHECK(readFile(outputPath).find(row.describes) != std::string::npos);
+    }
 }
 
-void TestStandin::acceptsGrammar()
+// The stand-in must take every line the front end composes, or launch tests prove nothing.
+TEST_CASE("the stand-in takes every line the window composes")
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, describes);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString outputPath = folder.filePath(QStringLiteral("new prm"));
-    arguments = withOutput(arguments, outputPath);
-
-    const Run run = runStandin(arguments);
-    QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(recordedArguments(outputPath), arguments);
-    QFile report(outputPath);
-    QVERIFY(report.open(QIODevice::ReadOnly));
-    QVERIFY2(QString::fromUtf8(report.readAll()).contains(describes), qPrintable(describes));
-}
-
-void TestStandin::acceptsComposedLines_data()
-{
-    QTest::addColumn<BuildInputs>("inputs");
-
     BuildInputs example1 = resetWindow();
     example1.optLeft90 = example1.optBank = example1.optDbl = optionChosen;
     example1.optNor = 0;
@@ -130,7 +101,6 @@ void TestStandin::acceptsComposedLines_data()
     example1.txtHump = "2";
     example1.txtLen = "20";
     example1.lstTex = example1.cboSur = 2;
-    QTest::newRow("worked example 1") << example1;
 
     BuildInputs slide = resetWindow();
     slide.optSlideR = slide.optBank = optionChosen;
@@ -139,14 +109,12 @@ void TestStandin::acceptsComposedLines_data()
     slide.chkRise = checkChecked;
     slide.txtRise = "-1";
     slide.txtLen = "20";
-    QTest::newRow("slide with rise and length") << slide;
 
     BuildInputs loop = resetWindow();
     loop.optLright = optionChosen;
     loop.txtTurn = "10";
     loop.txtLTurn = "";
     loop.txtLen = "20";
-    QTest::newRow("loop with an empty number") << loop;
 
     BuildInputs right90 = resetWindow();
     right90.optRight90 = right90.optDip = right90.optSpr = optionChosen;
@@ -154,103 +122,120 @@ void TestStandin::acceptsComposedLines_data()
     right90.txtTurn = "1e20";
     right90.txtBank = "-0.000001";
     right90.chkTex = checkChecked;
-    QTest::newRow("90 right, huge diameter, no texture row") << right90;
 
-    QTest::newRow("reset window") << resetWindow();
+    BuildInputs humpAndRise = resetWindow();
+    humpAndRise.optLeft90 = humpAndRise.optTwist = optionChosen;
+    humpAndRise.txtTurn = "45";
+    humpAndRise.txtBank = "1.5";
+    humpAndRise.chkHump = humpAndRise.chkRise = checkChecked;
+    humpAndRise.txtHump = "-2";
+    humpAndRise.txtRise = "0.25";
+
+    BuildInputs bankedLoop = resetWindow();
+    bankedLoop.optLleft = bankedLoop.optBank = optionChosen;
+    bankedLoop.txtTurn = "10";
+    bankedLoop.txtLTurn = "4";
+    bankedLoop.txtBank = "3";
+    bankedLoop.chkHump = bankedLoop.chkRise = checkChecked;
+    bankedLoop.txtHump = "1";
+    bankedLoop.txtRise = "2";
+
+    const struct
+    {
+        const char *name;
+        BuildInputs inputs;
+    } rows[] {
+        {"worked example 1", example1},
+        {"slide with rise and length", slide},
+        {"loop with an empty number", loop},
+        {"90 right, huge diameter, no texture row", right90},
+        {"reset window", resetWindow()},
+        {"hump and rise together", humpAndRise},
+        {"loop direction with a bank, hump and rise", bankedLoop},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder folder;
+        BuildInputs inputs = row.inputs;
+        inputs.Dir1 = folder.path();
+        CommandLine command("lapforge.exe");
+        std::int16_t turnInEffect = 0;
+        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+
+        const ProgramRun run = runStandin(command.arguments());
+        REQUIRE(run.finished);
+        CHECK_MESSAGE(run.exitCode == 0, run.errors);
+        CHECK(recordedArguments(folder.path() + nativeSeparator + "new_prm")
+              == command.arguments());
+    }
 }
 
-// The stand-in must take every line the front end composes, or launch tests prove nothing.
-void TestStandin::acceptsComposedLines()
+TEST_CASE("the stand-in refuses any other line and names the offending word")
 {
-    QFETCH(BuildInputs, inputs);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    inputs.Dir1 = folder.path().toStdString();
-    CommandLine command("lapforge.exe");
-    std::int16_t turnInEffect = 0;
-    QVERIFY(!ComposeCommand(inputs, command, turnInEffect));
-    const QStringList arguments = toStringList(command.arguments());
+    const struct
+    {
+        const char *name;
+        Words arguments;
+        std::string offending;
+    } rows[] {
+        {"no arguments", {}, "-o"},
+        {"no output", {"-f"}, "-o"},
+        {"-o without path", {"-o"}, "-o"},
+        {"two output paths", {"-o", outputMark, "extra"}, "extra"},
+        {"option after output", {"-o", outputMark, "-f"}, "\"-f\""},
+        {"unknown option", {"-q", "-o", outputMark}, "-q"},
+        {"empty word", {"", "-o", outputMark}, "\"\""},
+        {"glued flags", {"-l-9", "30", "-o", outputMark}, "-l-9"},
+        {"direction without kind", {"-l", "30", "-o", outputMark}, "30"},
+        {"segment without number", {"-l", "-9", "-o", outputMark}, "-o"},
+        {"number with leading zero", {"-l", "-9", "030", "-o", outputMark}, "030"},
+        {"number with plus sign", {"-c", "+2", "-o", outputMark}, "+2"},
+        {"decimal comma", {"-c", "2,5", "-o", outputMark}, "2,5"},
+        {"twist after a slide", {"-l", "-S", "12", "-b", "3", "-o", outputMark}, "-b"},
+        {"twist without segment", {"-t", "3", "-o", outputMark}, "-t"},
+        {"length after a turn", {"-r", "-U", "12", "-x", "20", "-o", outputMark}, "-x"},
+        {"out of order", {"-f", "-c", "2", "-o", outputMark}, "-c"},
+        {"repeated option", {"-c", "2", "-c", "3", "-o", outputMark}, "-c"},
+        {"two widths", {"-w", "-n", "-o", outputMark}, "-n"},
+        {"fractional texture space", {"-m", "2.5", "-o", outputMark}, "2.5"},
+        {"surface beyond 16 bits", {"-p", "40000", "-o", outputMark}, "40000"},
+        {"texture space with a leading zero", {"-m", "02", "-o", outputMark}, "\"02\""},
+        {"surface of negative zero", {"-p", "-0", "-o", outputMark}, "\"-0\""},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder folder;
+        const std::string outputPath = folder.filePath("new_prm");
 
-    const Run run = runStandin(arguments);
-    QVERIFY(run.finished);
-    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-    QCOMPARE(recordedArguments(folder.path() + nativeSeparator + "new_prm"), arguments);
+        const ProgramRun run = runStandin(withOutput(row.arguments, outputPath));
+        REQUIRE(run.finished);
+        CHECK(run.exitCode == 2);
+        CHECK_MESSAGE(run.errors.find(row.offending) != std::string::npos, run.errors);
+        CHECK(isEmptyFolder(folder.path()));
+    }
 }
 
-void TestStandin::rejectsOtherLines_data()
+TEST_CASE("the stand-in reports an output file it cannot write")
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("offending");
+    const struct
+    {
+        const char *name;
+        std::string relativePath;
+    } rows[] {
+        {"missing folder", "missing/new_prm"},
+        {"a folder", "folder"},
+        {"below a file", "file/new_prm"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder folder;
+        std::filesystem::create_directory(pathOf(folder.filePath("folder")));
+        REQUIRE(writeFile(folder.filePath("file"), ""));
+        const std::string outputPath = folder.filePath(row.relativePath);
 
-    QTest::newRow("no arguments") << QStringList {} << "-o";
-    QTest::newRow("no output") << QStringList {"-f"} << "-o";
-    QTest::newRow("-o without path") << QStringList {"-o"} << "-o";
-    QTest::newRow("two output paths") << QStringList {"-o", outputMark, "extra"} << "extra";
-    QTest::newRow("option after output") << QStringList {"-o", outputMark, "-f"} << "\"-f\"";
-    QTest::newRow("unknown option") << QStringList {"-q", "-o", outputMark} << "-q";
-    QTest::newRow("empty word") << QStringList {"", "-o", outputMark} << "\"\"";
-    QTest::newRow("glued flags") << QStringList {"-l-9", "30", "-o", outputMark} << "-l-9";
-    QTest::newRow("direction without kind") << QStringList {"-l", "30", "-o", outputMark} << "30";
-    QTest::newRow("segment without number") << QStringList {"-l", "-9", "-o", outputMark} << "-o";
-    QTest::newRow("number with leading zero")
-        << QStringList {"-l", "-9", "030", "-o", outputMark} << "030";
-    QTest::newRow("number with plus sign") << QStringList {"-c", "+2", "-o", outputMark} << "+2";
-    QTest::newRow("decimal comma") << QStringList {"-c", "2,5", "-o", outputMark} << "2,5";
-    QTest::newRow("twist after a slide")
-        << QStringList {"-l", "-S", "12", "-b", "3", "-o", outputMark} << "-b";
-    QTest::newRow("twist without segment") << QStringList {"-t", "3", "-o", outputMark} << "-t";
-    QTest::newRow("length after a turn")
-        << QStringList {"-r", "-U", "12", "-x", "20", "-o", outputMark} << "-x";
-    QTest::newRow("out of order") << QStringList {"-f", "-c", "2", "-o", outputMark} << "-c";
-    QTest::newRow("repeated option")
-        << QStringList {"-c", "2", "-c", "3", "-o", outputMark} << "-c";
-    QTest::newRow("two widths") << QStringList {"-w", "-n", "-o", outputMark} << "-n";
-    QTest::newRow("fractional texture space")
-        << QStringList {"-m", "2.5", "-o", outputMark} << "2.5";
-    QTest::newRow("surface beyond 16 bits")
-        << QStringList {"-p", "40000", "-o", outputMark} << "40000";
+        const ProgramRun run = runStandin({"-o", outputPath});
+        REQUIRE(run.finished);
+        CHECK(run.exitCode == 1);
+        CHECK_MESSAGE(run.errors.find(outputPath) != std::string::npos, run.errors);
+    }
 }
-
-void TestStandin::rejectsOtherLines()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, offending);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString outputPath = folder.filePath(QStringLiteral("new_prm"));
-
-    const Run run = runStandin(withOutput(arguments, outputPath));
-    QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.errors.contains(offending), qPrintable(run.errors));
-    QVERIFY(QDir(folder.path()).isEmpty());
-}
-
-void TestStandin::reportsUnwritableOutput_data()
-{
-    QTest::addColumn<QString>("relativePath");
-
-    QTest::newRow("missing folder") << "missing/new_prm";
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("below a file") << "file/new_prm";
-}
-
-void TestStandin::reportsUnwritableOutput()
-{
-    QFETCH(QString, relativePath);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
-    QFile file(folder.filePath(QStringLiteral("file")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString outputPath = folder.filePath(relativePath);
-
-    const Run run = runStandin({"-o", outputPath});
-    QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.errors.contains(outputPath), qPrintable(run.errors));
-}
-
-QTEST_GUILESS_MAIN(TestStandin)
-#include "tst_standin.moc"

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Paths here are UTF-8 text, as the launch takes them; on Windows a narrow path would be
+// read in the ANSI code page.
+std::filesystem::path pathOf(const std::string &utf8);
+std::string textOf(const std::filesystem::path &path);
+
+bool writeFile(const std::string &path, const std::string &contents);
+// The whole file; empty when it cannot be read.
+std::string readFile(const std::string &path);
+
+// A fresh folder, removed with everything in it when the test ends.
+class TemporaryFolder
+{
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+
+    const std::string &path() const { return m_path; }
+    std::string filePath(const std::string &name) const;
+
+private:
+    std::string m_path;
+};
+
+// Makes `path` the working folder until the test ends, however it ends.
+class CurrentFolder
+{
+public:
+    explicit CurrentFolder(const std::string &path);
+    ~CurrentFolder();
+    CurrentFolder(const CurrentFolder &) = delete;
+    CurrentFolder &operator=(const CurrentFolder &) = delete;
+
+private:
+    std::filesystem::path m_previous;
+};
+
+// The arguments that the stand-in generator recorded at the end of its output file; empty
+// while the file is missing, and short while it is still being written.
+std::vector<std::string> recordedArguments(const std::string &reportPath);
+
+// Checks until `condition` holds, for a minute at most: a started program takes its time.
+bool eventually(const std::function<bool()> &condition);
+
+// Sets an environment variable of this process, which the programs it starts inherit;
+// an empty value removes it.
+void setEnvironment(const std::string &name, const std::string &value);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// A program that stays until its marker file is gone (for two minutes at most), so that a
+// test can look at a running program that it started and then end it.
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+int main(int argc, char **argv)
+{
+    if (argc != 2)
+        return 2;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (std::filesystem::exists(argv[1]) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return 0;
+}

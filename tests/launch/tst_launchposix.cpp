@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+#include "TestFiles.h"
+
+#include "LaunchGenerator.h"
+
+#include <doctest/doctest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Kind = LaunchFailure::Kind;
+
+// Kills the long-running program a test started, so a failed check leaves nothing behind.
+class StartedProcess
+{
+public:
+    ~StartedProcess()
+    {
+        if (m_pid > 0)
+            kill(m_pid, SIGKILL);
+    }
+    pid_t &pid() { return m_pid; }
+
+private:
+    pid_t m_pid = 0;
+};
+
+std::vector<std::string> entriesOf(const std::string &folder)
+{
+    std::vector<std::string> entries;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
+        entries.push_back(entry.path().filename().string());
+    std::sort(entries.begin(), entries.end(), [](const std::string &a, const std::string &b) {
+        return std::stol(a) < std::stol(b);
+    });
+    return entries;
+}
+
+// The process whose command line is exactly `argv`; 0 when there is none (yet).
+pid_t findProcess(const std::string &argv)
+{
+    for (const fs::directory_entry &entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") == std::string::npos
+            && readFile(entry.path().string() + "/cmdline") == argv)
+            return pid_t(std::stol(name));
+    }
+    return 0;
+}
+
+std::string statusField(pid_t pid, const std::string &name)
+{
+    const std::string status = readFile("/proc/" + std::to_string(pid) + "/status");
+    const std::size_t at = status.find('\n' + name + ':');
+    if (at == std::string::npos)
+        return {};
+    const std::size_t start = status.find_first_not_of(" \t", at + name.size() + 2);
+    return status.substr(start, status.find('\n', start) - start);
+}
+
+std::string childrenOfThisProcess()
+{
+    std::string children;
+    for (const fs::directory_entry &task : fs::directory_iterator("/proc/self/task"))
+        children += readFile(task.path().string() + "/children");
+    return children;
+}
+
+} // namespace
+
+TEST_CASE("a failed start of a file the system will not run says why")
+{
+    const struct
+    {
+        const char *name;
+        std::string contents;
+        fs::perms mode;
+        Kind kind;
+        std::string says;
+    } rows[] {
+        // Root may run a file only when some execute bit is set, so this holds for root too.
+        {"no execute bit", "#!/bin/sh\n", fs::perms::owner_read | fs::perms::owner_write,
+         Kind::NotPermitted, "not executable, or permission was denied"},
+        {"missing interpreter", "#!/nonexistent/interpreter -x\n", fs::perms::owner_all,
+         Kind::NoInterpreter, "interpreter /nonexistent/interpreter, which is missing"},
+        {"text without #! line", "touch x\n", fs::perms::owner_all, Kind::NotRunnable,
+         "not a program this system can run"},
+    };
+    for (const auto &row : rows) {
+        INFO(row.name);
+        TemporaryFolder root;
+        CurrentFolder inRoot(root.path());
+        const std::string program = root.filePath("lapforge.exe");
+        REQUIRE(writeFile(program, row.contents));
+        fs::permissions(program, row.mode);
+
+        const std::optional<LaunchFailure> failure = LaunchGenerator(CommandLine(program));
+        REQUIRE(failure);
+        CHECK(failure->kind == row.kind);
+        const std::string message = failure->message();
+        CHECK_MESSAGE(message.find(program) != std::string::npos, message);
+        CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
+        CHECK(!fs::exists(root.filePath("x")));
+    }
+}
+
+// Open files, ignored or blocked signals and the working folder are the caller's state the
+// generator would otherwise pick up; /proc shows what it really got.
+TEST_CASE("the generator starts with a clean state and is not waited for")
+{
+    TemporaryFolder root;
+    const std::string workFolder = root.filePath("work folder");
+    fs::create_directory(workFolder);
+    CurrentFolder inWork(workFolder);
+    const int leakedFile = open("/dev/null", O_RDONLY);
+    REQUIRE(leakedFile > 2);
+    int leakedPipe[2];
+    REQUIRE(pipe(leakedPipe) == 0);
+    const auto previousUsr1 = signal(SIGUSR1, SIG_IGN);
+    sigset_t usr2;
+    sigemptyset(&usr2);
+    sigaddset(&usr2, SIGUSR2);
+    sigset_t previousMask;
+    pthread_sigmask(SIG_BLOCK, &usr2, &previousMask);
+
+    const std::string seconds = std::to_string(3000 + getpid() % 1000) + ".25";
+    CommandLine command("/bin/sleep");
+    command.appendArgument(seconds);
+    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    signal(SIGUSR1, previousUsr1);
+    close(leakedFile);
+    close(leakedPipe[0]);
+    close(leakedPipe[1]);
+    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+
+    // Before exec the command line is still the test's, so a match means exec has happened.
+    StartedProcess sleeper;
+    const std::string argv = std::string("/bin/sleep") + '\0' + seconds + '\0';
+    REQUIRE(eventually([&] { return (sleeper.pid() = findProcess(argv)) > 0; }));
+    const std::string proc = "/proc/" + std::to_string(sleeper.pid());
+    CHECK(entriesOf(proc + "/fd") == std::vector<std::string> {"0", "1", "2"});
+    CHECK(statusField(sleeper.pid(), "SigBlk") == std::string(16, '0'));
+    CHECK(statusField(sleeper.pid(), "SigIgn") == std::string(16, '0'));
+    CHECK(fs::read_symlink(proc + "/cwd") == fs::canonical(workFolder));
+}
+
+TEST_CASE("starts leave no zombie and no open descriptor")
+{
+    const std::vector<std::string> descriptorsBefore = entriesOf("/proc/self/fd");
+    CommandLine started("/bin/true");
+    started.appendOption(" -a -b -c -d -e -f -g -h -i -j -k -l ");
+    const CommandLine missing("/nonexistent/lapforge.exe");
+
+    // Failed starts take other paths through the launch, so they are mixed in.
+    for (int i = 0; i < 300; ++i) {
+        const bool shouldFail = i % 3 == 2;
+        const std::optional<LaunchFailure> failure =
+            LaunchGenerator(shouldFail ? missing : started);
+        REQUIRE(failure.has_value() == shouldFail);
+    }
+
+    int status = 0;
+    const pid_t reaped = waitpid(-1, &status, WNOHANG);
+    CHECK_MESSAGE((reaped == 0 || (reaped < 0 && errno == ECHILD)), "a child was left to reap");
+    CHECK(childrenOfThisProcess().find_first_not_of(" \n") == std::string::npos);
+    CHECK(entriesOf("/proc/self/fd") == descriptorsBefore);
+}

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "TestFiles.h"
+
+#include "LaunchGenerator.h"
+
+#include <doctest/doctest.h>
+
+#include <filesystem>
+#include <optional>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace {
+
+// Ends the sleeper however the test ends: it stays only while its marker exists.
+class Marker
+{
+public:
+    explicit Marker(std::string path) : m_path(std::move(path)) { writeFile(m_path, "stay\n"); }
+    ~Marker() { remove(); }
+    void remove()
+    {
+        std::error_code error;
+        std::filesystem::remove(pathOf(m_path), error);
+    }
+    const std::string &path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+} // namespace
+
+// With the write end of an inheritable pipe open here, a started program that inherited
+// it would keep the pipe from reporting its end when this side closes it.
+TEST_CASE("the generator is not waited for and inherits no handle")
+{
+    TemporaryFolder folder;
+    Marker marker(folder.filePath("running"));
+    SECURITY_ATTRIBUTES inheritable {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    REQUIRE(CreatePipe(&readEnd, &writeEnd, &inheritable, 0));
+
+    CommandLine command(SLEEPER_PATH);
+    command.appendArgument(marker.path());
+    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+    CloseHandle(writeEnd);
+    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+
+    // The sleeper runs until the marker goes, so the launch cannot have waited for it.
+    CHECK(std::filesystem::exists(pathOf(marker.path())));
+    char byte = 0;
+    DWORD got = 0;
+    CHECK_FALSE(ReadFile(readEnd, &byte, 1, &got, nullptr));
+    CHECK(GetLastError() == ERROR_BROKEN_PIPE);
+    CloseHandle(readEnd);
+}
