@@ -2,9 +2,11 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "GeneratorRun.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 
 struct LaunchFailure
 {
@@ -37,6 +39,11 @@ LaunchFailure startFailure(LaunchFailure::Kind kind, const std::string &program,
 // that is not a program is reported rather than handed to a shell. The program inherits
 // the working folder, the environment and the standard streams, but no other open file
 // and none of the caller's ignored or blocked signals, and never remains a zombie of the
-// caller. A Windows program is started through Wine where the system cannot run it
-// itself. Returns nothing once the program runs, else why it could not be started.
+// caller. It runs in a session of its own, out of reach of the caller's terminal. A
+// Windows program is started through Wine where the system cannot run it itself. Returns
+// nothing once the program runs, else why it could not be started.
 std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command);
+
+// Starts as LaunchGenerator does, and keeps what it takes to learn how the program ended:
+// the process, and its standard error, which goes to memory instead of being inherited.
+std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command);

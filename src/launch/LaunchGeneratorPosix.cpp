@@ -8,8 +8,10 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,11 +74,21 @@ void reportError(int reportFd, int error)
     while (write(reportFd, &error, sizeof error) < 0 && errno == EINTR) { }
 }
 
-[[noreturn]] void runGrandchild(const ExecPlan &plan, int reportFd)
+constexpr int inheritedErrorOutput = -1;
+
+// A hangup of the front end's terminal must not reach a generator that is still writing,
+// so it runs in a session of its own. `errorOutput` becomes its standard error.
+[[noreturn]] void execGenerator(const ExecPlan &plan, int reportFd, int errorOutput)
 {
-    closeOnExecAboveStandardStreams(plan.highestDescriptor);
-    resetSignals();
-    execve(plan.argv[0], plan.argv.data(), environ);
+    setsid();
+    const bool redirected = errorOutput == STDERR_FILENO
+        ? fcntl(STDERR_FILENO, F_SETFD, 0) == 0
+        : errorOutput == inheritedErrorOutput || dup2(errorOutput, STDERR_FILENO) >= 0;
+    if (redirected) {
+        closeOnExecAboveStandardStreams(plan.highestDescriptor);
+        resetSignals();
+        execve(plan.argv[0], plan.argv.data(), environ);
+    }
     reportError(reportFd, errno);
     _exit(127);
 }
@@ -98,7 +110,7 @@ pid_t forkWithoutHandlers()
 {
     const pid_t grandchild = forkWithoutHandlers();
     if (grandchild == 0)
-        runGrandchild(plan, reportFd);
+        execGenerator(plan, reportFd, inheritedErrorOutput);
     if (grandchild < 0) {
         reportError(reportFd, errno);
         _exit(1);
@@ -184,6 +196,43 @@ LaunchFailure failure(int error, const std::string &program)
     return startFailure(kindOf(error, program), program, std::generic_category().message(error));
 }
 
+// With every signal blocked no handler of the caller runs in the child; the process that
+// execs clears the mask again just before. errno is fork's.
+template<typename Child>
+pid_t forkWithSignalsBlocked(Child runChild)
+{
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    const pid_t child = fork();
+    if (child == 0)
+        runChild();
+    const int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = forkError;
+    return child;
+}
+
+// Memory, not a pipe: writing to it never blocks and never raises SIGPIPE, whether or not
+// the front end still runs.
+int openErrorOutput()
+{
+    return memfd_create("lapforge standard error", MFD_CLOEXEC);
+}
+
+// Close-on-exec by design, so it never leaks into programs started later.
+int openProcessDescriptor(pid_t process)
+{
+    return int(syscall(SYS_pidfd_open, process, 0));
+}
+
+void closeIfOpen(int fd)
+{
+    if (fd >= 0)
+        close(fd);
+}
+
 } // namespace
 
 std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
@@ -197,17 +246,8 @@ std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
     if (!openReportPipe(report))
         return failure(errno, command.program());
 
-    // With every signal blocked no handler of the caller runs in the children; the
-    // grandchild clears the mask again just before exec.
-    sigset_t all;
-    sigset_t previous;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t child = fork();
-    if (child == 0)
-        runIntermediateChild(plan, report[1]);
+    const pid_t child = forkWithSignalsBlocked([&] { runIntermediateChild(plan, report[1]); });
     const int forkError = errno;
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     close(report[1]);
 
     int error = forkError;
@@ -219,4 +259,46 @@ std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
     if (error != 0)
         return failure(error, command.program());
     return std::nullopt;
+}
+
+std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command)
+{
+    auto argv = startingArgv(command);
+    if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))
+        return *refusal;
+    const ExecPlan plan = makeExecPlan(std::get<std::vector<std::string>>(std::move(argv)));
+
+    const int errorOutput = openErrorOutput();
+    int report[2];
+    if (errorOutput < 0 || !openReportPipe(report)) {
+        const int error = errno;
+        closeIfOpen(errorOutput);
+        return failure(error, command.program());
+    }
+
+    const pid_t child =
+        forkWithSignalsBlocked([&] { execGenerator(plan, report[1], errorOutput); });
+    int error = child < 0 ? errno : 0;
+    close(report[1]);
+    int end = -1;
+    if (child > 0) {
+        // Without its descriptor the generator could not be watched, and would be a
+        // zombie once ended: it is not let run.
+        end = openProcessDescriptor(child);
+        if (end < 0) {
+            error = errno;
+            kill(child, SIGKILL);
+        }
+        const int execError = readReportedError(report[0]);
+        if (end >= 0)
+            error = execError;
+    }
+    close(report[0]);
+    if (error == 0)
+        return GeneratorRun(command.program(), child, end, errorOutput);
+    if (child > 0)
+        reap(child);
+    closeIfOpen(end);
+    close(errorOutput);
+    return failure(error, command.program());
 }

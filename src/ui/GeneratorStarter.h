@@ -2,15 +2,22 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "GeneratorEnd.h"
 #include "LaunchGenerator.h"
+
+#include <QObject>
 
 #include <optional>
 
 // Starts the generator; window tests record what would be started instead.
-class GeneratorStarter
+class GeneratorStarter : public QObject
 {
-public:
-    virtual ~GeneratorStarter() = default;
+    Q_OBJECT
 
+public:
     virtual std::optional<LaunchFailure> start(const CommandLine &command) = 0;
+
+signals:
+    // A generator this starter started has ended; emitted from the event loop, once each.
+    void ended(const GeneratorEnd &end);
 };

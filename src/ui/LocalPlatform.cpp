@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "GeneratorStarter.h"
 #include "LocalFileSystem.h"
+#include "LocalGeneratorStarter.h"
 #include "MessageBox.h"
 #include "Platform.h"
 
@@ -16,14 +16,13 @@ public:
         QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
         box.exec();
     }
-};
 
-class LocalGeneratorStarter : public GeneratorStarter
-{
-public:
-    std::optional<LaunchFailure> start(const CommandLine &command) override
+    void warning(QWidget *parent, const QString &title, const QString &text) override
     {
-        return LaunchGenerator(command);
+        auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box->setWindowModality(Qt::NonModal);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
     }
 };
 

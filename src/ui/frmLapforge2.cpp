@@ -177,6 +177,7 @@ void frmLapforge2::connectHandlers()
     connect(m_ui.cmdReset, &QPushButton::clicked, this, &frmLapforge2::cmdReset_Click);
     connect(m_ui.cmdExit, &QPushButton::clicked, this, &frmLapforge2::cmdExit_Click);
     connect(m_ui.drvList1, &DriveList::changed, this, &frmLapforge2::drvList1_Change);
+    connect(&m_platform.generator, &GeneratorStarter::ended, this, &frmLapforge2::generatorEnded);
 }
 
 void frmLapforge2::Form_Load()
@@ -331,6 +332,14 @@ void frmLapforge2::cmdBuild_Click()
     }
     m_ui.txtOutput->setText(QString::fromStdString(m_commandString.text()));
     ResetOptions();
+}
+
+// The line under "Debugger:" only says what was started; a run that failed later is told
+// apart here, without holding up the window.
+void frmLapforge2::generatorEnded(const GeneratorEnd &end)
+{
+    if (end.failed())
+        m_platform.messages.warning(this, windowTitle(), QString::fromStdString(end.message()));
 }
 
 void frmLapforge2::cmdExit_Click()

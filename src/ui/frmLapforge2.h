@@ -13,6 +13,7 @@
 #include <memory>
 
 class DriveList;
+struct GeneratorEnd;
 class FolderList;
 class OptionGroup;
 struct LaunchFailure;
@@ -88,6 +89,7 @@ private:
     void cmdBuild_Click();
     void cmdReset_Click();
     void cmdExit_Click();
+    void generatorEnded(const GeneratorEnd &end);
     void drvList1_Change();
 
     BuildInputs readInputs() const;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
+#include "LocalGeneratorStarter.h"
 #include "Module1.h"
 #include "Platform.h"
 #include "RecordingMessageBox.h"
@@ -100,7 +101,8 @@ void tst_Load::makeItAThousandTimes()
     FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/tracks"));
     RecordingMessageBox messages;
     Module1::setToolFolder(toolFolder.toStdString());
-    frmLapforge2 window(Platform {files, messages, localPlatform().generator});
+    LocalGeneratorStarter generator;
+    frmLapforge2 window(Platform {files, messages, generator});
     auto *left90 = window.findChild<QRadioButton *>(QStringLiteral("optLeft90"));
     auto *turn = window.findChild<QLineEdit *>(QStringLiteral("txtTurn"));
     auto *build = window.findChild<QPushButton *>(QStringLiteral("cmdBuild"));
@@ -120,10 +122,14 @@ void tst_Load::makeItAThousandTimes()
     const qint64 pressing = clock.elapsed();
     QTRY_COMPARE_WITH_TIMEOUT(loggedLines(log).size(), qsizetype(presses), 60000);
     const qint64 allRun = clock.elapsed();
+    const std::size_t stillWatched = generator.unreported();
+    QTRY_COMPARE_WITH_TIMEOUT(generator.unreported(), std::size_t(0), 60000);
+    const qint64 allEnded = clock.elapsed();
     const qsizetype descriptorsAfter = openDescriptors();
-    qInfo("%d starts: pressed in %lld ms, all run after %lld ms; open descriptors %lld before, "
-          "%lld after",
-          presses, pressing, allRun, qlonglong(descriptorsBefore), qlonglong(descriptorsAfter));
+    qInfo("%d starts: pressed in %lld ms, all run after %lld ms (%zu then still watched), all "
+          "ended and collected after %lld ms; open descriptors %lld before, %lld after",
+          presses, pressing, allRun, stillWatched, allEnded, qlonglong(descriptorsBefore),
+          qlonglong(descriptorsAfter));
 
     QVERIFY(messages.shown().isEmpty());
     const QString line = toolFolder + QStringLiteral("/lapforge.exe  -l -9 30 -o /tracks/new_prm");

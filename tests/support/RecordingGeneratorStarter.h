@@ -6,7 +6,8 @@
 #include <optional>
 #include <vector>
 
-// Records each command line instead of starting it; `failure` makes every start fail.
+// Records each command line instead of starting it; `failure` makes every start fail, and
+// `end` plays a generator's end as the event loop would report it.
 class RecordingGeneratorStarter : public GeneratorStarter
 {
 public:
@@ -17,6 +18,7 @@ public:
     }
 
     const std::vector<CommandLine> &started() const { return m_started; }
+    void end(const GeneratorEnd &how) { emit ended(how); }
 
     std::optional<LaunchFailure> failure;
 

@@ -16,6 +16,9 @@ class RecordingMessageBox : public MessageBox
 public:
     struct Message
     {
+        enum class Icon { Critical, Warning };
+
+        Icon icon;
         QPointer<QWidget> parent;
         QString title;
         QString text;
@@ -23,9 +26,12 @@ public:
 
     void critical(QWidget *parent, const QString &title, const QString &text) override
     {
-        m_shown.append(Message {parent, title, text});
-        if (onShow)
-            onShow();
+        record(Message::Icon::Critical, parent, title, text);
+    }
+
+    void warning(QWidget *parent, const QString &title, const QString &text) override
+    {
+        record(Message::Icon::Warning, parent, title, text);
     }
 
     const QList<Message> &shown() const { return m_shown; }
@@ -33,5 +39,12 @@ public:
     std::function<void()> onShow;
 
 private:
+    void record(Message::Icon icon, QWidget *parent, const QString &title, const QString &text)
+    {
+        m_shown.append(Message {icon, parent, title, text});
+        if (onShow)
+            onShow();
+    }
+
     QList<Message> m_shown;
 };

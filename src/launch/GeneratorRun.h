@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "GeneratorEnd.h"
+
+#include <optional>
+#include <string>
+
+// A generator started by LaunchWatchedGenerator, watched until it ends. Its standard error
+// goes to an unnamed file rather than a pipe: a generator that outlives the front end then
+// goes on writing there instead of dying of a broken pipe.
+class GeneratorRun
+{
+public:
+#if defined(_WIN32)
+    using EndHandle = void *; // the process handle, signalled when it has ended
+#else
+    using EndHandle = int; // a process descriptor, readable when it has ended
+#endif
+
+    GeneratorRun(std::string program, long long process, EndHandle end, EndHandle errorOutput);
+    GeneratorRun(GeneratorRun &&other) noexcept;
+    GeneratorRun &operator=(GeneratorRun &&other) noexcept;
+    GeneratorRun(const GeneratorRun &) = delete;
+    GeneratorRun &operator=(const GeneratorRun &) = delete;
+    // Lets go of a generator still running: it keeps running and is not reported.
+    ~GeneratorRun();
+
+    const std::string &program() const
+    {
+        return m_program;
+    }
+    long long process() const
+    {
+        return m_process;
+    }
+    // For the caller's event loop; valid while watching().
+    EndHandle endHandle() const
+    {
+        return m_end;
+    }
+    // False once the end was collected, or could no longer be.
+    bool watching() const;
+
+    // Never waits: nothing while the generator runs, else how it ended, once. Collecting
+    // also releases the process, so no zombie remains.
+    std::optional<GeneratorEnd> collect();
+
+private:
+    void release();
+
+    std::string m_program;
+    long long m_process;
+    EndHandle m_end;
+    EndHandle m_errorOutput;
+};

@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+#include "LocalGeneratorStarter.h"
+#include "MainWindowFixture.h"
+#include "Module1.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int patience = 30000; // milliseconds; a generator that takes longer has hung
+
+bool writeScript(const QString &path, const QByteArray &body)
+{
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly))
+        return false;
+    script.write("#!/bin/sh\n" + body + '\n');
+    script.close();
+    return script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QStringList openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+// Children of every thread of this process, zombies included.
+QString childProcesses()
+{
+    QString children;
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+        QFile list(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (list.open(QIODevice::ReadOnly))
+            children += QString::fromUtf8(list.readAll()).trimmed();
+    }
+    return children;
+}
+
+bool hasNoChildToReap()
+{
+    siginfo_t info = {};
+    const int result = waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT);
+    return (result == 0 && info.si_pid == 0) || (result < 0 && errno == ECHILD);
+}
+
+QStringList texts(const RecordingMessageBox &messages)
+{
+    QStringList shown;
+    for (const RecordingMessageBox::Message &message : messages.shown()) {
+        if (message.icon == RecordingMessageBox::Message::Icon::Warning)
+            shown.append(message.text);
+    }
+    return shown;
+}
+
+QList<QMessageBox *> openMessageBoxes()
+{
+    QList<QMessageBox *> boxes;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+            boxes.append(box);
+    }
+    return boxes;
+}
+
+} // namespace
+
+class tst_GeneratorWatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failedRunIsWarnedOnce_data();
+    void failedRunIsWarnedOnce();
+    void everyFailureOfOverlappingRunsIsWarned();
+    void warningsLeaveTheWindowUsable();
+};
+
+void tst_GeneratorWatch::failedRunIsWarnedOnce_data()
+{
+    QTest::addColumn<QByteArray>("generator"); // the script; empty: the stand-in itself
+    QTest::addColumn<QString>("outputFolder"); // under the test's folder
+    QTest::addColumn<QString>("message"); // "%1": the tool folder, "%2": the test's folder
+
+    const QByteArray standin = QByteArray(STANDIN_PATH);
+    QTest::newRow("success") << QByteArray() << "tracks" << QString();
+    QTest::newRow("output folder is a file")
+        << QByteArray() << "a file"
+        << "%1/lapforge.exe ended with exit status 1. The end of its error output:\n\n"
+           "lapforge: cannot write %2/a file/new_prm: Not a directory";
+    QTest::newRow("arguments refused")
+        << "exec '" + standin + "' -q \"$@\""
+        << "tracks"
+        << "%1/lapforge.exe ended with exit status 2. The end of its error output:\n\n"
+           "lapforge: \"-q\" (argument 1): unknown, repeated or out of order\n"
+           "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-c N] [-h N] [-x N] [-w|-n|-s] "
+           "[-m I] [-p I] [-f] -o PATH";
+    QTest::newRow("killed by a signal")
+        << QByteArray("echo 'out of memory' >&2\nkill -KILL $$") << "tracks"
+        << "%1/lapforge.exe ended with signal 9 (Killed). The end of its error output:\n\n"
+           "out of memory";
+    QTest::newRow("killed without a word")
+        << QByteArray("kill -SEGV $$") << "tracks"
+        << "%1/lapforge.exe ended with signal 11 (Segmentation fault) and wrote no error output.";
+}
+
+void tst_GeneratorWatch::failedRunIsWarnedOnce()
+{
+    QFETCH(QByteArray, generator);
+    QFETCH(QString, outputFolder);
+    QFETCH(QString, message);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString toolFolder = root.filePath(QStringLiteral("tools"));
+    QVERIFY(QDir().mkpath(toolFolder));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("tracks"))));
+    QFile file(root.filePath(QStringLiteral("a file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString program = toolFolder + QStringLiteral("/lapforge.exe");
+    if (generator.isEmpty())
+        QVERIFY(QFile::copy(QStringLiteral(STANDIN_PATH), program));
+    else
+        QVERIFY(writeScript(program, generator));
+
+    LocalGeneratorStarter starter;
+    MainWindowFixture main(toolFolder, root.filePath(outputFolder), &starter);
+    main.make();
+    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(!main.shown().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
+
+    const QStringList expected = message.isEmpty()
+        ? QStringList()
+        : QStringList {QString(message)
+                           .replace(QStringLiteral("%1"), toolFolder)
+                           .replace(QStringLiteral("%2"), root.path())};
+    QCOMPARE(texts(main.messages), expected);
+    QCOMPARE(main.messages.shown().size(), expected.size());
+    for (const RecordingMessageBox::Message &shown : main.messages.shown()) {
+        QCOMPARE(shown.parent, main.window.get());
+        QCOMPARE(shown.title, main.window->windowTitle());
+    }
+}
+
+// The generators wait at a gate until all have started, so all twenty run at once.
+void tst_GeneratorWatch::everyFailureOfOverlappingRunsIsWarned()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString gate = root.filePath(QStringLiteral("gate"));
+    QVERIFY(writeScript(root.filePath(QStringLiteral("lapforge.exe")),
+                        "for last; do :; done\n"
+                        "while [ ! -e '"
+                            + QFile::encodeName(gate)
+                            + "' ]; do sleep 0.05; done\n"
+                              "case \"$last\" in */fail*) echo \"cannot make ${last##*/}\" >&2; "
+                              "exit 1;; esac"));
+    LocalGeneratorStarter starter;
+    MainWindowFixture main(root.path(), QStringLiteral("/tracks"), &starter);
+    const QStringList descriptorsBefore = openDescriptors();
+
+    QStringList expected;
+    for (int run = 0; run < 20; ++run) {
+        const bool fails = run % 4 == 1;
+        const QString name = QString::fromLatin1(fails ? "fail-%1" : "ok-%1").arg(run);
+        if (fails)
+            expected.append(
+                root.path()
+                + QStringLiteral("/lapforge.exe ended with exit status 1. The end of its error "
+                                 "output:\n\ncannot make ")
+                + name);
+        main.type(QStringLiteral("txtOutFile"), name);
+        main.make();
+        QVERIFY(main.shown().endsWith(u'/' + name));
+    }
+    QCOMPARE(starter.unreported(), std::size_t(20));
+    QFile(gate).open(QIODevice::WriteOnly);
+    QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
+
+    QStringList warned = texts(main.messages);
+    warned.sort();
+    expected.sort();
+    QCOMPARE(warned, expected);
+    QCOMPARE(main.messages.shown().size(), 5);
+    QVERIFY(hasNoChildToReap());
+    QCOMPARE(childProcesses(), QString());
+    QCOMPARE(openDescriptors(), descriptorsBefore);
+}
+
+// The window's own message boxes: each warning opens a box of its own that does not block
+// the window, and a closed box goes away.
+void tst_GeneratorWatch::warningsLeaveTheWindowUsable()
+{
+    FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/tracks"));
+    RecordingGeneratorStarter generator;
+    Module1::setToolFolder("/tools");
+    frmLapforge2 window(Platform {files, localPlatform().messages, generator});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const GeneratorEnd first {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, "first\n"};
+    const GeneratorEnd second {"/tools/lapforge.exe", GeneratorEnd::How::Killed, 9, "second\n"};
+    const GeneratorEnd fine {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 0, "chatter\n"};
+    generator.end(first);
+    generator.end(fine);
+    generator.end(second);
+    QTRY_COMPARE(openMessageBoxes().size(), 2);
+    QList<QPointer<QMessageBox>> boxes;
+    QStringList shown;
+    for (QMessageBox *box : openMessageBoxes()) {
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->windowModality(), Qt::NonModal);
+        QCOMPARE(box->parentWidget(), &window);
+        shown.append(box->text());
+        boxes.append(box);
+    }
+    shown.sort();
+    QCOMPARE(shown,
+             QStringList({QString::fromStdString(first.message()),
+                          QString::fromStdString(second.message())}));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // A click goes the way a user's does, through the window system, which holds it back
+    // from a window that a modal box blocks.
+    auto *left90 = window.findChild<QRadioButton *>(QStringLiteral("optLeft90"));
+    auto *build = window.findChild<QPushButton *>(QStringLiteral("cmdBuild"));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      left90->mapTo(&window, left90->rect().center()));
+    QVERIFY(left90->isChecked());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      build->mapTo(&window, build->rect().center()));
+    QCOMPARE(generator.started().size(), std::size_t(1));
+
+    boxes.first()->close();
+    QTRY_VERIFY(boxes.first().isNull());
+    QCOMPARE(openMessageBoxes().size(), 1);
+    boxes.last()->close();
+    QTRY_VERIFY(boxes.last().isNull());
+}
+
+QTEST_MAIN(tst_GeneratorWatch)
+#include "tst_generatorwatch.moc"
