@@ -98,7 +98,7 @@ void placeControl(QWidget *control, const ControlDesign &design)
         control->adjustSize();
 }
 
-// The design lists each container's controls from front to back, while the toolkit stacks a
+// The layout lists each container's controls from front to back, while the toolkit stacks a
 // later child in front: where controls overlap, the one listed first must take the click.
 void stackInDesignOrder(QWidget *form, std::span<const ControlDesign> layout)
 {
