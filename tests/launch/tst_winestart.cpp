@@ -10,6 +10,8 @@
 #include <optional>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -96,6 +98,18 @@ TEST_CASE("a Windows program is told by its first two bytes")
             REQUIRE(writeFile(path, *row.contents));
         CHECK(isWindowsProgram(path) == row.windows);
     }
+}
+
+TEST_CASE("what is no file is no Windows program, and is not read")
+{
+    TemporaryFolder root;
+    const std::string folder = root.filePath("lapforge.exe");
+    fs::create_directory(folder);
+    const std::string pipe = root.filePath("pipe.exe");
+    REQUIRE(mkfifo(pipe.c_str(), 0600) == 0);
+
+    CHECK_FALSE(isWindowsProgram(folder));
+    CHECK_FALSE(isWindowsProgram(pipe));
 }
 
 TEST_CASE("wine is looked for in the folders of PATH")
