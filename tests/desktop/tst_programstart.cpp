@@ -73,7 +73,6 @@ void tst_ProgramStart::answersWithoutADisplay_data()
     QTest::newRow("--version") << QStringList {QStringLiteral("--version")} << 0
                                << QStringLiteral("lapforge-gui " LAPFORGE_VERSION "\n")
                                << QString();
-    QTest::newRow("--help") << QStringList {QStringLiteral("--help")} << 0 << usage << QString();
     QTest::newRow("unknown option")
         << QStringList {QStringLiteral("--bogus")} << 2 << QString()
         << QStringLiteral("lapforge-gui: Unknown option 'bogus'.\n\n") + usage;

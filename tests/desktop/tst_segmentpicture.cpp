@@ -2,14 +2,16 @@
 #include "MainWindowFixture.h"
 #include "drawSegment.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 Q_DECLARE_METATYPE(SegmentShape)
+Q_DECLARE_METATYPE(std::optional<SegmentShape>)
 
 namespace {
 
@@ -33,65 +35,59 @@ bool isFinishBlack(QRgb pixel)
     return qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))) < 40;
 }
 
-QString sideOf(double x)
-{
-    if (x < segmentPictureWidth / 2.0 - 4)
-        return QStringLiteral("left");
-    if (x > segmentPictureWidth / 2.0 + 4)
-        return QStringLiteral("right");
-    return QStringLiteral("middle");
-}
-
 // The edges that the road runs into, as "bottom left right top" in that order; a few
 // pixels of a soft edge do not count.
 QString edgesReached(const QImage &picture)
 {
     const int w = picture.width(), h = picture.height();
-    const auto countRoad = [&](int x0, int y0, int dx, int dy, int steps) {
+    const auto reaches = [&](int x0, int y0, int dx, int dy, int steps) {
         int count = 0;
         for (int step = 0; step < steps; ++step)
             count += isRoad(picture.pixel(x0 + dx * step, y0 + dy * step)) ? 1 : 0;
-        return count;
+        return count > 4;
     };
     QStringList edges;
-    if (countRoad(0, h - 1, 1, 0, w) > 4)
-        edges << QStringLiteral("bottom");
-    if (countRoad(0, 0, 0, 1, h) > 4)
-        edges << QStringLiteral("left");
-    if (countRoad(w - 1, 0, 0, 1, h) > 4)
-        edges << QStringLiteral("right");
-    if (countRoad(0, 0, 1, 0, w) > 4)
-        edges << QStringLiteral("top");
+    const std::array<std::pair<const char *, bool>, 4> found {{
+        {"bottom", reaches(0, h - 1, 1, 0, w)},
+        {"left", reaches(0, 0, 0, 1, h)},
+        {"right", reaches(w - 1, 0, 0, 1, h)},
+        {"top", reaches(0, 0, 1, 0, w)},
+    }};
+    for (const auto &[edge, reached] : found) {
+        if (reached)
+            edges << QLatin1String(edge);
+    }
     return edges.join(QLatin1Char(' '));
 }
 
-// Where the road enters at the bottom edge: the middle of its pixels there.
-QString startSide(const QImage &picture)
+// The side of the picture where the pixels that `matches` from row `firstRow` down lie on
+// average.
+QString sideOf(const QImage &picture, bool (*matches)(QRgb), int firstRow)
 {
     double sum = 0;
     int count = 0;
-    for (int x = 0; x < picture.width(); ++x) {
-        if (isRoad(picture.pixel(x, picture.height() - 1))) {
-            sum += x + 0.5;
-            ++count;
-        }
-    }
-    return count ? sideOf(sum / count) : QStringLiteral("none");
-}
-
-QString finishSide(const QImage &picture)
-{
-    double sum = 0;
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y) {
+    for (int y = firstRow; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            if (isFinishBlack(picture.pixel(x, y))) {
+            if (matches(picture.pixel(x, y))) {
                 sum += x + 0.5;
                 ++count;
             }
         }
     }
-    return count ? sideOf(sum / count) : QStringLiteral("none");
+    if (!count)
+        return QStringLiteral("none");
+    const double middle = sum / count;
+    if (middle < segmentPictureWidth / 2.0 - 4)
+        return QStringLiteral("left");
+    if (middle > segmentPictureWidth / 2.0 + 4)
+        return QStringLiteral("right");
+    return QStringLiteral("middle");
+}
+
+QImage shownPicture(const MainWindowFixture &main)
+{
+    const auto *picture = main.control<QLabel>(QStringLiteral("Image1"));
+    return picture->isVisible() ? picture->pixmap().toImage() : QImage();
 }
 
 } // namespace
@@ -108,55 +104,42 @@ private slots:
     void rightIsTheMirrorOfLeft();
     void windowShowsTheChosenSegment_data();
     void windowShowsTheChosenSegment();
-    void loopHidesThePictureUntilASegmentReturns();
-    void resetShowsTheStraight();
-    void pictureTakesNoInput();
 };
 
 void tst_SegmentPicture::drawingShowsTheSegment_data()
 {
     QTest::addColumn<SegmentShape>("shape");
-    QTest::addColumn<QString>("edges");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("finish");
+    QTest::addColumn<QString>("seen");
 
-    // Driven from the bottom edge; a turn's finish lies on its side, a 180's start on the
-    // other side of the bottom edge, where its road enters.
-    QTest::newRow("straight") << SegmentShape::Straight << "bottom top"
-                              << "middle"
-                              << "middle";
-    QTest::newRow("90 left") << SegmentShape::Left90 << "bottom left"
-                             << "right"
-                             << "left";
-    QTest::newRow("90 right") << SegmentShape::Right90 << "bottom right"
-                              << "left"
-                              << "right";
-    QTest::newRow("180 left") << SegmentShape::Left180 << "bottom"
-                              << "middle"
-                              << "left";
-    QTest::newRow("180 right") << SegmentShape::Right180 << "bottom"
-                               << "middle"
-                               << "right";
-    QTest::newRow("slide left") << SegmentShape::SlideLeft << "bottom top"
-                                << "right"
-                                << "left";
-    QTest::newRow("slide right") << SegmentShape::SlideRight << "bottom top"
-                                 << "left"
-                                 << "right";
+    // Driven from the bottom edge: a left segment finishes on the left, and a turn or slide
+    // enters on the side away from its finish.
+    QTest::newRow("straight") << SegmentShape::Straight
+                              << "reaches bottom top, enters middle, finishes middle";
+    QTest::newRow("90 left") << SegmentShape::Left90
+                             << "reaches bottom left, enters right, finishes left";
+    QTest::newRow("90 right") << SegmentShape::Right90
+                              << "reaches bottom right, enters left, finishes right";
+    QTest::newRow("180 left") << SegmentShape::Left180
+                              << "reaches bottom, enters middle, finishes left";
+    QTest::newRow("180 right") << SegmentShape::Right180
+                               << "reaches bottom, enters middle, finishes right";
+    QTest::newRow("slide left") << SegmentShape::SlideLeft
+                                << "reaches bottom top, enters right, finishes left";
+    QTest::newRow("slide right") << SegmentShape::SlideRight
+                                 << "reaches bottom top, enters left, finishes right";
 }
 
 void tst_SegmentPicture::drawingShowsTheSegment()
 {
     QFETCH(SegmentShape, shape);
-    QFETCH(QString, edges);
-    QFETCH(QString, start);
-    QFETCH(QString, finish);
+    QFETCH(QString, seen);
 
     const QImage picture = drawSegment(shape);
     QCOMPARE(picture.size(), QSize(64, 84));
-    QCOMPARE(edgesReached(picture), edges);
-    QCOMPARE(startSide(picture), start);
-    QCOMPARE(finishSide(picture), finish);
+    QCOMPARE(QStringLiteral("reaches %1, enters %2, finishes %3")
+                 .arg(edgesReached(picture), sideOf(picture, isRoad, picture.height() - 1),
+                      sideOf(picture, isFinishBlack, 0)),
+             seen);
 }
 
 void tst_SegmentPicture::everyDrawingDiffers()
@@ -187,75 +170,44 @@ void tst_SegmentPicture::rightIsTheMirrorOfLeft()
 
 void tst_SegmentPicture::windowShowsTheChosenSegment_data()
 {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<SegmentShape>("shape");
-    // From "90 Left" onwards, so every row is a change of choice.
-    QTest::newRow("90 Left") << "optLeft90" << SegmentShape::Left90;
-    QTest::newRow("90 Right") << "optRight90" << SegmentShape::Right90;
-    QTest::newRow("180 Left") << "opt180l" << SegmentShape::Left180;
-    QTest::newRow("180 Right") << "opt180r" << SegmentShape::Right180;
-    QTest::newRow("Slide Left") << "optSlideL" << SegmentShape::SlideLeft;
-    QTest::newRow("Slide Right") << "optSlideR" << SegmentShape::SlideRight;
+    // Option buttons clicked in turn, or "make" and "reset" for the two buttons.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<std::optional<SegmentShape>>("shown");
+
+    using Shown = std::optional<SegmentShape>;
+    QTest::newRow("at load") << QString() << Shown(SegmentShape::Straight);
+    QTest::newRow("90 Left") << "optLeft90" << Shown(SegmentShape::Left90);
+    QTest::newRow("90 Right") << "optRight90" << Shown(SegmentShape::Right90);
+    QTest::newRow("180 Left") << "opt180l" << Shown(SegmentShape::Left180);
+    QTest::newRow("180 Right") << "opt180r" << Shown(SegmentShape::Right180);
+    QTest::newRow("Slide Left") << "optSlideL" << Shown(SegmentShape::SlideLeft);
+    QTest::newRow("Slide Right") << "optSlideR" << Shown(SegmentShape::SlideRight);
+    QTest::newRow("Straight after a turn") << "optLeft90 optStr" << Shown(SegmentShape::Straight);
+    QTest::newRow("Loop hides it") << "opt180r optLoop" << Shown();
+    QTest::newRow("a segment after the loop")
+        << "optLoop optLleft optSlideL" << Shown(SegmentShape::SlideLeft);
+    QTest::newRow("Make It! resets it") << "optRight90 make" << Shown(SegmentShape::Straight);
+    QTest::newRow("Reset") << "optSlideR reset" << Shown(SegmentShape::Straight);
 }
 
 void tst_SegmentPicture::windowShowsTheChosenSegment()
 {
-    QFETCH(QString, option);
-    QFETCH(SegmentShape, shape);
+    QFETCH(QString, steps);
+    QFETCH(std::optional<SegmentShape>, shown);
 
-    MainWindowFixture main;
-    const auto *picture = main.control<QLabel>(QStringLiteral("Image1"));
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::Straight));
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.option(option)->click();
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(shape));
-    main.option(QStringLiteral("optStr"))->click();
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::Straight));
-}
-
-void tst_SegmentPicture::loopHidesThePictureUntilASegmentReturns()
-{
     MainWindowFixture main;
     main.window->show();
-    const auto *picture = main.control<QLabel>(QStringLiteral("Image1"));
-    const auto *loopFrame = main.control<QGroupBox>(QStringLiteral("frmLoop"));
-    main.option(QStringLiteral("opt180r"))->click();
-    main.option(QStringLiteral("optLoop"))->click();
-    QVERIFY(!picture->isVisible());
-    QVERIFY(loopFrame->isVisible());
-    main.option(QStringLiteral("optSlideL"))->click();
-    QVERIFY(picture->isVisible());
-    QVERIFY(!loopFrame->isVisible());
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::SlideLeft));
-}
-
-void tst_SegmentPicture::resetShowsTheStraight()
-{
-    MainWindowFixture main;
-    const auto *picture = main.control<QLabel>(QStringLiteral("Image1"));
-    main.option(QStringLiteral("optRight90"))->click();
-    main.make();
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::Straight));
-    main.option(QStringLiteral("optSlideR"))->click();
-    main.reset();
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::Straight));
-}
-
-void tst_SegmentPicture::pictureTakesNoInput()
-{
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
-    auto *picture = main.control<QLabel>(QStringLiteral("Image1"));
-    main.option(QStringLiteral("optLeft90"))->click();
-    const QStringList chosen = main.chosen();
-    const QPoint centre = picture->geometry().center();
-    QCOMPARE(main.window->childAt(centre), picture);
-    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->mapFrom(main.window.get(), centre));
-    QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
-    QVERIFY(!picture->hasFocus());
-    QCOMPARE(main.chosen(), chosen);
-    QCOMPARE(picture->pixmap().toImage(), drawSegment(SegmentShape::Left90));
+    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("make"))
+            main.make();
+        else if (step == QLatin1String("reset"))
+            main.reset();
+        else
+            main.option(step)->click();
+    }
+    QCOMPARE(shownPicture(main), shown ? drawSegment(*shown) : QImage());
+    // The picture and the loop frame share their place: one of them shows.
+    QCOMPARE(main.control(QStringLiteral("frmLoop"))->isVisible(), !shown);
 }
 
 QTEST_MAIN(tst_SegmentPicture)

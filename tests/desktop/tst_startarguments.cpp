@@ -23,8 +23,6 @@ void tst_StartArguments::windowsOpen_data()
         << QStringList {QStringLiteral("-platform"), QStringLiteral("offscreen")};
     QTest::newRow("Qt's style with =") << QStringList {QStringLiteral("-style=fusion")};
     QTest::newRow("Qt's flag") << QStringList {QStringLiteral("-reverse")};
-    QTest::newRow("Qt's options together")
-        << QStringList {QStringLiteral("-display"), QStringLiteral(":1"), QStringLiteral("-sync")};
 }
 
 void tst_StartArguments::windowsOpen()
