@@ -143,8 +143,9 @@ void FolderList::openFolder(const QByteArray &folder)
     if (setPath(folder, &reason))
         return;
     highlightOpenFolder();
-    m_messages.critical(window(), window()->windowTitle(),
-                        tr("The folder %1 cannot be opened:\n%2").arg(shownPath(folder), reason));
+    m_messages.critical(
+        window(), window()->windowTitle(),
+        QStringLiteral("The folder %1 cannot be opened:\n%2").arg(shownPath(folder), reason));
 }
 
 void FolderList::showFolder(const QByteArray &folder, const QByteArrayList &subfolders)

@@ -83,7 +83,6 @@ TEST_CASE("the generator gets the composed arguments literally")
         placeGenerator(toolFolder);
 
         Module1::setToolFolder(toolFolder);
-        CommandLine command = BaseCommand();
         BuildInputs inputs;
         inputs.optRight90 = inputs.optTwist = inputs.optDbl = optionChosen;
         inputs.txtTurn = "45";
@@ -91,8 +90,9 @@ TEST_CASE("the generator gets the composed arguments literally")
         inputs.chkFlat = checkChecked;
         inputs.Dir1 = outputFolder;
         inputs.txtOutFile = "new prm " + name;
-        std::int16_t turnInEffect = 0;
-        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+        const auto composed = ComposeCommand(inputs, baseCommand());
+        REQUIRE(composed);
+        const CommandLine &command = *composed;
         const std::string outputPath = outputFolder + nativeSeparator + "new prm " + name;
         const Words expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
 

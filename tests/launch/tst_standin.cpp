@@ -158,9 +158,9 @@ TEST_CASE("the stand-in takes every line the window composes")
         TemporaryFolder folder;
         BuildInputs inputs = row.inputs;
         inputs.Dir1 = folder.path();
-        CommandLine command("lapforge.exe");
-        std::int16_t turnInEffect = 0;
-        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+        const auto composed = ComposeCommand(inputs, CommandLine("lapforge.exe"));
+        REQUIRE(composed);
+        const CommandLine &command = *composed;
 
         const ProgramRun run = runStandin(command.arguments());
         REQUIRE(run.finished);
