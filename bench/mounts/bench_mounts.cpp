@@ -44,6 +44,7 @@ class CountingMessageBox : public MessageBox
 {
 public:
     void critical(QWidget *, const QString &, const QString &) override { ++shown; }
+    void warning(QWidget *, const QString &, const QString &) override { ++shown; }
     int shown = 0;
 };
 
