@@ -70,7 +70,7 @@ void frmLapforge1::cmdEnd_Click()
 
 void frmLapforge1::drvList2_Change()
 {
-    m_toolPicker->Change();
+    m_toolPicker->change();
 }
 
 void frmLapforge1::keyPressEvent(QKeyEvent *event)

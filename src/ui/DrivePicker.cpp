@@ -12,7 +12,7 @@ DrivePicker::DrivePicker(DriveList &drives, FolderList &folders, MessageBox &mes
     : m_drives(drives), m_folders(folders), m_messages(messages)
 { }
 
-void DrivePicker::Change()
+void DrivePicker::change()
 {
     GetDiskInfo();
     const auto opened = m_folders.openDrive(m_drives.drive(), m_drives.drives());

@@ -345,7 +345,7 @@ void frmLapforge2::cmdExit_Click()
 
 void frmLapforge2::drvList1_Change()
 {
-    m_outputPicker->Change();
+    m_outputPicker->change();
 }
 
 BuildInputs frmLapforge2::readInputs() const
