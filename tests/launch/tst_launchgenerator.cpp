@@ -98,7 +98,7 @@ TEST_CASE("the generator gets the composed arguments literally")
 
         const std::optional<LaunchFailure> failure = LaunchGenerator(command);
         REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-        CHECK(eventually([&] { return recordedArguments(outputPath) == expected; }));
+        CHECK(eventually([&] { return recordedReport(outputPath) == reportOf(expected); }));
         CHECK(!holdsFileNamedX(root.path()));
     }
 }
@@ -131,13 +131,11 @@ TEST_CASE("every argument reaches the generator's argv exactly")
         TemporaryFolder folder;
         const std::string record = folder.filePath("received");
         const RecordingStandin recording(record);
-        CommandLine command(STANDIN_PATH);
-        for (const std::string &argument : row.arguments)
-            command.appendArgument(argument);
+        const CommandLine command = commandOf(STANDIN_PATH, row.arguments);
 
         const std::optional<LaunchFailure> failure = LaunchGenerator(command);
         REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-        CHECK(eventually([&] { return recordedArguments(record) == row.arguments; }));
+        CHECK(eventually([&] { return recordedReport(record) == reportOf(row.arguments); }));
     }
 }
 
