@@ -12,12 +12,16 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +73,21 @@ QStringList texts(const RecordingMessageBox &messages)
     return shown;
 }
 
+// A read-only folder needs a bind mount, in a mount namespace of this process's own so that
+// nothing outside sees it; that takes root.
+QString makeReadOnly(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (unshare(CLONE_NEWNS) != 0
+        || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0
+        || mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr)
+            != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
 QList<QMessageBox *> openMessageBoxes()
 {
     QList<QMessageBox *> boxes;
@@ -100,6 +119,10 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce_data()
 
     const QByteArray standin = QByteArray(STANDIN_PATH);
     QTest::newRow("success") << QByteArray() << "tracks" << QString();
+    QTest::newRow("read-only output folder")
+        << QByteArray() << "read-only"
+        << "%1/lapforge.exe ended with exit status 1. The end of its error output:\n\n"
+           "lapforge: cannot write %2/read-only/new_prm: Read-only file system";
     QTest::newRow("output folder is a file")
         << QByteArray() << "a file"
         << "%1/lapforge.exe ended with exit status 1. The end of its error output:\n\n"
@@ -130,6 +153,13 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce()
     const QString toolFolder = root.filePath(QStringLiteral("tools"));
     QVERIFY(QDir().mkpath(toolFolder));
     QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("tracks"))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("read-only"))));
+    const QByteArray readOnly = QFile::encodeName(root.filePath(QStringLiteral("read-only")));
+    const auto unmount = qScopeGuard([&readOnly] { umount(readOnly.constData()); });
+    if (outputFolder == QLatin1String("read-only")) {
+        if (const QString refused = makeReadOnly(root.filePath(outputFolder)); !refused.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no read-only bind mount here: ") + refused));
+    }
     QFile file(root.filePath(QStringLiteral("a file")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
