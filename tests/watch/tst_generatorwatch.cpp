@@ -108,6 +108,7 @@ private slots:
     void failedRunIsWarnedOnce_data();
     void failedRunIsWarnedOnce();
     void everyFailureOfOverlappingRunsIsWarned();
+    void endFoundAtTheNextStartIsWarnedFromTheLoop();
     void warningsLeaveTheWindowUsable();
 };
 
@@ -232,6 +233,36 @@ void tst_GeneratorWatch::everyFailureOfOverlappingRunsIsWarned()
     QVERIFY(hasNoChildToReap());
     QCOMPARE(childProcesses(), QString());
     QCOMPARE(openDescriptors(), descriptorsBefore);
+}
+
+// A press that comes before the event loop has seen the last generator end collects that end
+// itself; the warning still comes from the event loop, once.
+void tst_GeneratorWatch::endFoundAtTheNextStartIsWarnedFromTheLoop()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QVERIFY(writeScript(root.filePath(QStringLiteral("lapforge.exe")),
+                        "for last; do :; done\n"
+                        "case \"$last\" in */fail*) echo \"cannot make ${last##*/}\" >&2; "
+                        "exit 1;; esac"));
+    LocalGeneratorStarter starter;
+    MainWindowFixture main(root.path(), QStringLiteral("/tracks"), &starter);
+
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("fail-1"));
+    main.make();
+    // Waits for the end without collecting it and without running the event loop.
+    siginfo_t ended = {};
+    QCOMPARE(waitid(P_ALL, 0, &ended, WEXITED | WNOWAIT), 0);
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("ok-2"));
+    main.make();
+    QVERIFY(main.messages.shown().isEmpty());
+
+    QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
+    QCOMPARE(texts(main.messages),
+             QStringList {root.path()
+                          + QStringLiteral("/lapforge.exe ended with exit status 1. The end of "
+                                           "its error output:\n\ncannot make fail-1")});
+    QCOMPARE(main.messages.shown().size(), 1);
 }
 
 // The window's own message boxes: each warning opens a box of its own that does not block
