@@ -3,6 +3,7 @@
 
 #include "DriveList.h"
 #include "FolderList.h"
+#include "FolderPath.h"
 #include "Module1.h"
 #include "buildForm.h"
 #include "frmLapforge1Layout.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +37,8 @@ frmLapforge1::frmLapforge1(Platform platform, QWidget *parent)
     m_drvList2 = findChild<DriveList *>(QStringLiteral("drvList2"));
     m_Dir2 = findChild<FolderList *>(QStringLiteral("Dir2"));
     m_cmdOK = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    // Some screen readers name a drop-down list by the label that is its buddy.
+    findChild<QLabel *>(QStringLiteral("Label5"))->setBuddy(m_drvList2);
     m_toolPicker = std::make_unique<DrivePicker>(*m_drvList2, *m_Dir2, m_platform.messages);
     m_cmdOK->setDefault(true);
     // Enter presses "Ok" even while the folder list, which opens folders on Enter elsewhere,
@@ -54,7 +58,7 @@ frmLapforge1::~frmLapforge1() = default;
 void frmLapforge1::cmdOK_Click()
 {
     // The main window's load builds the base command, so the tool folder comes first.
-    Module1::setToolFolder(QDir::toNativeSeparators(m_Dir2->path()).toStdString());
+    Module1::setToolFolder(nativeFolderPath(m_Dir2->path()));
     hide();
     if (!m_main)
         m_main = std::make_unique<frmLapforge2>(m_platform);

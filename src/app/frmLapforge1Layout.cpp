@@ -12,7 +12,7 @@ using namespace ControlFlag;
 constexpr std::array controls{
 //  name                 kind           container caption           flags           left  top  width height tab accessible name
     ControlDesign{"Label5",   Label,         nullptr, "Lapforge Path:", SizedToCaption,  120,  120, 1050,  195, 2, nullptr},
-    ControlDesign{"drvList2", DriveList,     nullptr, "",               None,            120,  360, 3015,  315, 1, "Lapforge drive"},
+    ControlDesign{"drvList2", DriveList,     nullptr, "",               None,            120,  360, 3015,  315, 1, "Lapforge Path:"},
     ControlDesign{"Dir2",     FolderList,    nullptr, "",               None,            120,  720, 3015,  990, 0, "Lapforge Path:"},
     ControlDesign{"cmdOK",    CommandButton, nullptr, "Ok",             None,            600, 1800, 1215,  495, 3, nullptr},
     ControlDesign{"cmdEnd",   CommandButton, nullptr, "Cancel",         None,           1920, 1800, 1215,  495, 4, nullptr},

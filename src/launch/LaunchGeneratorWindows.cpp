@@ -73,8 +73,9 @@ LaunchFailure::Kind kindOf(DWORD error)
     }
 }
 
-// The system's text ends in ".\r\n"; the reason is shown inside parentheses.
-std::string reasonOf(DWORD error)
+// The system's text ends in ".\r\n"; the reason is shown inside parentheses. Some texts
+// hold "%1" for the file's name ("%1 is not a valid Win32 application").
+std::string reasonOf(DWORD error, const std::string &program)
 {
     wchar_t buffer[512];
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -85,12 +86,17 @@ std::string reasonOf(DWORD error)
         --length;
     if (length == 0)
         return "error " + std::to_string(error);
-    return toUtf8(std::wstring(buffer, length));
+    std::string reason = toUtf8(std::wstring(buffer, length));
+    const std::string fileName = program.substr(program.find_last_of("\\/") + 1);
+    for (std::size_t at = reason.find("%1"); at != std::string::npos;
+         at = reason.find("%1", at + fileName.size()))
+        reason.replace(at, 2, fileName);
+    return reason;
 }
 
 LaunchFailure failure(DWORD error, const std::string &program)
 {
-    return startFailure(kindOf(error), program, reasonOf(error));
+    return startFailure(kindOf(error), program, reasonOf(error, program));
 }
 
 } // namespace

@@ -90,6 +90,10 @@ std::vector<std::string> wineArgv(const std::string &wine, const CommandLine &co
 
 bool isWindowsProgram(const std::string &path)
 {
+    // Opening a named pipe to read would wait for a writer, and the window with it.
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return false;
     std::ifstream file(path, std::ios::binary);
     char start[2] = {};
     return file.read(start, 2) && start[0] == 'M' && start[1] == 'Z';

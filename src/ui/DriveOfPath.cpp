@@ -1,52 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "DriveOfPath.h"
 
-#include <QDir>
+#include "FolderPath.h"
 
 namespace {
 
 // Drive letters and their folders compare case-insensitively on Windows only.
-constexpr Qt::CaseSensitivity pathCase =
-#ifdef Q_OS_WIN
-    Qt::CaseInsensitive;
-#else
-    Qt::CaseSensitive;
-#endif
-
-QString withoutTrailingSeparator(const QString &folder)
+bool beginsWith(const QByteArray &path, const QByteArray &folder)
 {
-    QString trimmed = folder;
-    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
-        trimmed.chop(1);
-    return trimmed;
+#ifdef Q_OS_WIN
+    return path.size() >= folder.size()
+        && qstrnicmp(path.constData(), folder.constData(), folder.size()) == 0;
+#else
+    return path.startsWith(folder);
+#endif
 }
 
-bool holds(const QString &drive, const QString &path)
+bool holds(const QByteArray &drive, const QByteArray &path)
 {
-    const QString folder = withoutTrailingSeparator(QDir::fromNativeSeparators(drive));
-    if (folder.isEmpty() || !path.startsWith(folder, pathCase))
+    const QByteArray folder = cleanFolderPath(drive);
+    if (folder.isEmpty() || !beginsWith(path, folder))
         return false;
-    return path.size() == folder.size() || folder.endsWith(QLatin1Char('/'))
-        || path.at(folder.size()) == QLatin1Char('/');
+    return path.size() == folder.size() || folder.endsWith('/') || path.at(folder.size()) == '/';
 }
 
 } // namespace
 
-QString driveOfPath(const QStringList &drives, const QString &path)
+QByteArray driveOfPath(const QByteArrayList &drives, const QByteArray &path)
 {
-    const QString cleanPath = QDir::cleanPath(QDir::fromNativeSeparators(path));
-    QString best;
-    for (const QString &drive : drives) {
+    const QByteArray cleanPath = cleanFolderPath(path);
+    QByteArray best;
+    for (const QByteArray &drive : drives) {
         if (drive.size() > best.size() && holds(drive, cleanPath))
             best = drive;
     }
     return best;
 }
 
-QString driveRootFolder(const QString &drive)
+QByteArray driveRootFolder(const QByteArray &drive)
 {
-    const QString folder = QDir::fromNativeSeparators(drive);
-    if (folder.size() == 2 && folder.at(1) == QLatin1Char(':'))
-        return folder + QLatin1Char('/');
-    return folder;
+    return cleanFolderPath(drive);
 }

@@ -3,6 +3,7 @@
 
 #include "DriveList.h"
 #include "FolderList.h"
+#include "FolderPath.h"
 #include "MessageBox.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ void DrivePicker::Change()
 {
     GetDiskInfo();
     QString reason;
-    if (m_folders.openDrive(m_drives.drive(), &reason))
+    if (m_folders.openDrive(m_drives.drive(), m_drives.drives(), &reason))
         return;
     m_messages.critical(m_drives.window(), reason,
                         QStringLiteral("Access denied!. Please check drive ") + m_driveRoot);
@@ -26,7 +27,7 @@ void DrivePicker::Change()
 
 void DrivePicker::GetDiskInfo()
 {
-    m_driveRoot = QDir::toNativeSeparators(m_drives.drive());
+    m_driveRoot = shownPath(m_drives.drive());
     if (!m_driveRoot.endsWith(QDir::separator()))
         m_driveRoot += QDir::separator();
 }

@@ -20,6 +20,7 @@ public:
     // Stores the drive list's drive, with one trailing separator, as the drive root.
     void GetDiskInfo();
 
+    // The drive root as shown to the user, with native separators.
     const QString &driveRoot() const { return m_driveRoot; }
 
 private:

@@ -3,7 +3,9 @@
 
 #include <QStyledItemDelegate>
 
-// Draws each row shifted right by its level, read from `levelRole`.
+// Draws each row shifted right by its level, read from `levelRole`. However deep the
+// folders go, the deepest row is shifted by at most half the list's width, so that every
+// name keeps room to be read.
 class FolderIndentDelegate : public QStyledItemDelegate
 {
 public:
@@ -14,7 +16,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    int indent(const QModelIndex &index) const;
+    int indent(const QStyleOptionViewItem &option, const QModelIndex &index) const;
 
     int m_levelRole;
 };

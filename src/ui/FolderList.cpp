@@ -4,29 +4,49 @@
 #include "DriveOfPath.h"
 #include "FileSystem.h"
 #include "FolderIndentDelegate.h"
+#include "FolderPath.h"
 #include "MessageBox.h"
 #include "readPng.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 
 namespace {
 
 // The folders from the root down to `folder`, root first.
-QStringList folderChain(const QString &folder)
+QByteArrayList folderChain(const QByteArray &folder)
 {
-    QStringList chain;
-    for (QString step = folder;; step = QFileInfo(step).path()) {
+    QByteArrayList chain;
+    for (QByteArray step = folder;; step = parentFolder(step)) {
         chain.prepend(step);
-        if (QFileInfo(step).path() == step)
+        if (parentFolder(step) == step)
             return chain;
     }
 }
 
-QString rowText(const QString &folder, bool isRoot)
+QString rowText(const QByteArray &folder, bool isRoot)
 {
-    return isRoot ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
+    return isRoot ? shownPath(folder) : QString::fromUtf8(folderName(folder));
+}
+
+enum class KeyAction { None, OpenHighlighted, OpenParent };
+
+KeyAction keyAction(const QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return KeyAction::None;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+        return KeyAction::OpenHighlighted;
+    case Qt::Key_Left:
+    case Qt::Key_Backspace:
+        return KeyAction::OpenParent;
+    default:
+        return KeyAction::None;
+    }
 }
 
 } // namespace
@@ -41,14 +61,14 @@ FolderList::FolderList(const FileSystem &files, MessageBox &messages, QWidget *p
     openStartingFolder();
 }
 
-QString FolderList::path() const
+QByteArray FolderList::path() const
 {
     return m_path;
 }
 
-bool FolderList::setPath(const QString &folder, QString *reason)
+bool FolderList::setPath(const QByteArray &folder, QString *reason)
 {
-    const QString cleanFolder = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    const QByteArray cleanFolder = cleanFolderPath(folder);
     const FolderListing listing = m_files.listFolder(cleanFolder);
     if (!listing.readable) {
         if (reason)
@@ -59,12 +79,11 @@ bool FolderList::setPath(const QString &folder, QString *reason)
     return true;
 }
 
-bool FolderList::openDrive(const QString &drive, QString *reason)
+bool FolderList::openDrive(const QByteArray &drive, const QByteArrayList &drives, QString *reason)
 {
-    const QStringList drives = m_files.drives();
     if (!m_path.isEmpty() && driveOfPath(drives, m_path) == drive)
         return true;
-    const QString start = m_files.currentFolder();
+    const QByteArray start = m_files.currentFolder();
     if (driveOfPath(drives, start) == drive)
         return setPath(start, reason);
     return setPath(driveRootFolder(drive), reason);
@@ -72,68 +91,102 @@ bool FolderList::openDrive(const QString &drive, QString *reason)
 
 void FolderList::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    switch (keyAction(event)) {
+    case KeyAction::OpenHighlighted:
         openItem(currentItem());
-        event->accept();
+        break;
+    case KeyAction::OpenParent:
+        openParentOf(currentItem());
+        break;
+    case KeyAction::None:
+        QListWidget::keyPressEvent(event);
         return;
     }
-    QListWidget::keyPressEvent(event);
+    event->accept();
+}
+
+void FolderList::showEvent(QShowEvent *event)
+{
+    QListWidget::showEvent(event);
+    // Only now does the list know its height.
+    scrollToOpenFolder();
 }
 
 void FolderList::openStartingFolder()
 {
     // Never a message here: the window is not even shown yet, so fall back quietly.
-    const QString start = m_files.currentFolder();
+    const QByteArray start = m_files.currentFolder();
     if (setPath(start))
         return;
-    // Listing the drives costs a look at every mount, so only when the start fails.
-    const QString startRoot = driveRootFolder(driveOfPath(m_files.drives(), start));
+    // Listing the drives reads the mount table, so only when the start fails.
+    const QByteArray startRoot = driveRootFolder(driveOfPath(m_files.drives(), start));
     if (!startRoot.isEmpty() && setPath(startRoot))
         return;
-    setPath(QDir::rootPath());
+    setPath(QDir::rootPath().toUtf8());
 }
 
 void FolderList::openItem(QListWidgetItem *item)
 {
-    if (!item)
-        return;
-    const QString folder = item->data(PathRole).toString();
+    if (item)
+        openFolder(item->data(PathRole).toByteArray());
+}
+
+void FolderList::openParentOf(QListWidgetItem *item)
+{
+    if (item)
+        openFolder(parentFolder(item->data(PathRole).toByteArray()));
+}
+
+void FolderList::openFolder(const QByteArray &folder)
+{
     QString reason;
     if (setPath(folder, &reason))
         return;
     highlightOpenFolder();
-    m_messages.critical(
-        window(), QStringLiteral("Lapforge"),
-        tr("The folder %1 cannot be opened:\n%2").arg(QDir::toNativeSeparators(folder), reason));
+    m_messages.critical(window(), window()->windowTitle(),
+                        tr("The folder %1 cannot be opened:\n%2").arg(shownPath(folder), reason));
 }
 
-void FolderList::showFolder(const QString &folder, const QStringList &subfolders)
+void FolderList::showFolder(const QByteArray &folder, const QByteArrayList &subfolders)
 {
     // Our own pictures: the style's would look up an icon theme and its image plugins.
     static const QIcon openIcon(readPng(QStringLiteral(":/images/folder-open.png")));
     static const QIcon closedIcon(readPng(QStringLiteral(":/images/folder-closed.png")));
-    const QStringList chain = folderChain(folder);
+    const QByteArrayList chain = folderChain(folder);
     clear();
     for (int level = 0; level < chain.size(); ++level)
         addRow(rowText(chain.at(level), level == 0), chain.at(level), level, openIcon);
-    const QDir openFolder(folder);
-    for (const QString &name : subfolders)
-        addRow(name, openFolder.filePath(name), int(chain.size()), closedIcon);
+    for (const QByteArray &name : subfolders)
+        addRow(QString::fromUtf8(name), childFolder(folder, name), int(chain.size()), closedIcon);
     m_path = folder;
     highlightOpenFolder();
+    scrollToOpenFolder();
+}
+
+QListWidgetItem *FolderList::openFolderItem() const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(PathRole).toByteArray() == m_path)
+            return item(row);
+    }
+    return nullptr;
 }
 
 void FolderList::highlightOpenFolder()
 {
-    for (int row = 0; row < count(); ++row) {
-        if (item(row)->data(PathRole).toString() == m_path) {
-            setCurrentRow(row);
-            return;
-        }
-    }
+    if (QListWidgetItem *open = openFolderItem())
+        setCurrentItem(open);
 }
 
-void FolderList::addRow(const QString &text, const QString &folder, int level, const QIcon &icon)
+// The open folder's row goes to the top, with as many of its subfolders below it as fit:
+// at any depth the list shows where it is and what can be opened.
+void FolderList::scrollToOpenFolder()
+{
+    if (QListWidgetItem *open = openFolderItem())
+        scrollToItem(open, QAbstractItemView::PositionAtTop);
+}
+
+void FolderList::addRow(const QString &text, const QByteArray &folder, int level, const QIcon &icon)
 {
     auto *item = new QListWidgetItem(icon, text, this);
     item->setData(PathRole, folder);

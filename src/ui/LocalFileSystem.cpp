@@ -1,112 +1,135 @@
 // SPDX-License-Identifier: MIT
 #include "LocalFileSystem.h"
 
+#include "MountTable.h"
+
 #include <QDir>
-#include <QFile>
-#include <QStorageInfo>
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
-std::filesystem::path toFsPath(const QString &folder)
+// What a folder's thread hands back: plain bytes and an error, nothing of the toolkit's, as
+// the thread may finish while the program is ending.
+struct FolderRead
+{
+    std::error_code error;
+    std::vector<std::string> names;
+};
+
+std::filesystem::path toFsPath(const std::string &folder)
 {
 #ifdef Q_OS_WIN
-    return std::filesystem::path(folder.toStdWString());
+    return std::filesystem::path(std::u8string(folder.begin(), folder.end()));
 #else
-    // The file system's own encoding, so names that are not valid UTF-8 still round-trip.
-    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+    return std::filesystem::path(folder);
 #endif
 }
 
-QString fromFsName(const std::filesystem::path &name)
+std::string fromFsPath(const std::filesystem::path &path)
 {
 #ifdef Q_OS_WIN
-    return QString::fromStdWString(name.wstring());
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 #else
-    return QFile::decodeName(QByteArray::fromStdString(name.native()));
+    return path.native();
 #endif
 }
 
-QString osReason(const std::error_code &error)
+FolderRead readFolder(const std::string &folder)
 {
-    return QString::fromLocal8Bit(error.message());
+    FolderRead read;
+    std::filesystem::directory_iterator entry(toFsPath(folder), read.error);
+    for (; !read.error && entry != std::filesystem::directory_iterator();
+         entry.increment(read.error)) {
+        std::error_code typeError;
+        // A broken link or a vanished entry is simply not a folder to offer.
+        if (entry->is_directory(typeError))
+            read.names.push_back(fromFsPath(entry->path().filename()));
+    }
+    return read;
 }
 
 FolderListing unreadable(const std::error_code &error)
 {
-    return FolderListing {false, {}, osReason(error)};
+    return FolderListing {false, {}, QString::fromLocal8Bit(error.message())};
 }
 
-void sortForDisplay(QStringList &names)
+void sortForDisplay(QByteArrayList &names)
 {
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [](const QByteArray &a, const QByteArray &b) {
+        const int folded = QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
     });
 }
 
 #ifndef Q_OS_WIN
-bool isUnder(const QString &folder, const QString &parent)
+bool isUnder(const QByteArray &folder, const QByteArray &parent)
 {
-    return folder == parent || folder.startsWith(parent + QLatin1Char('/'));
+    return folder == parent || folder.startsWith(parent + '/');
+}
+
+bool isUnderAny(const QByteArray &folder, const QByteArrayList &parents)
+{
+    return std::any_of(parents.begin(), parents.end(),
+                       [&](const QByteArray &parent) { return isUnder(folder, parent); });
 }
 #endif
 
 } // namespace
 
-QStringList LocalFileSystem::drives() const
+LocalFileSystem::LocalFileSystem(std::chrono::milliseconds answerLimit) : m_calls(answerLimit) { }
+
+QByteArrayList LocalFileSystem::drives() const
 {
-    QStringList result;
+    QByteArrayList result;
 #ifdef Q_OS_WIN
     for (const QFileInfo &drive : QDir::drives())
-        result.append(drive.path().left(2).toLower());
+        result.append(drive.path().left(2).toLower().toUtf8());
 #else
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString folder = volume.rootPath();
-        if (folder != QLatin1String("/") && isPickableVolume(folder, volume.fileSystemType())
-            && !result.contains(folder))
-            result.append(folder);
+    for (const Mount &mount : readMountTable()) {
+        if (mount.folder != "/" && isPickableVolume(mount.folder, mount.type))
+            result.append(mount.folder);
     }
     std::sort(result.begin(), result.end());
-    result.prepend(QStringLiteral("/"));
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    result.prepend(QByteArray("/"));
 #endif
     return result;
 }
 
-FolderListing LocalFileSystem::listFolder(const QString &folder) const
+FolderListing LocalFileSystem::listFolder(const QByteArray &folder) const
 {
-    std::error_code error;
-    std::filesystem::directory_iterator entry(toFsPath(folder), error);
-    if (error)
-        return unreadable(error);
-
+    const std::string path = folder.toStdString();
+    const std::optional<FolderRead> read =
+        m_calls.run<FolderRead>(path, [path] { return readFolder(path); });
+    if (!read)
+        return unreadable(std::make_error_code(std::errc::timed_out));
+    if (read->error)
+        return unreadable(read->error);
     FolderListing listing {true, {}, {}};
-    for (; entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        if (error)
-            return unreadable(error);
-        std::error_code typeError;
-        // A broken link or a vanished entry is simply not a folder to offer.
-        if (!entry->is_directory(typeError))
-            continue;
-        const QString name = fromFsName(entry->path().filename());
-        if (!name.startsWith(QLatin1Char('.')))
-            listing.subfolders.append(name);
+    for (const std::string &name : read->names) {
+        if (!name.starts_with('.'))
+            listing.subfolders.append(QByteArray::fromStdString(name));
     }
-    if (error)
-        return unreadable(error);
     sortForDisplay(listing.subfolders);
     return listing;
 }
 
-QString LocalFileSystem::currentFolder() const
+QByteArray LocalFileSystem::currentFolder() const
 {
-    return QDir::currentPath();
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    if (error)
+        return QByteArray("/");
+    return QByteArray::fromStdString(fromFsPath(current));
 }
 
-bool LocalFileSystem::isPickableVolume(const QString &mountFolder, const QByteArray &type)
+bool LocalFileSystem::isPickableVolume(const QByteArray &mountFolder, const QByteArray &type)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(mountFolder);
@@ -114,33 +137,28 @@ bool LocalFileSystem::isPickableVolume(const QString &mountFolder, const QByteAr
     return true;
 #else
     static const QByteArrayList systemTypes = {
-        "autofs",      "binfmt_misc", "bpf",
-        "cgroup",      "cgroup2",     "configfs",
-        "debugfs",     "devfs",       "devpts",
-        "devtmpfs",    "efivarfs",    "fusectl",
-        "hugetlbfs",   "mqueue",      "nsfs",
-        "overlay",     "proc",        "pstore",
-        "ramfs",       "rpc_pipefs",  "securityfs",
-        "selinuxfs",   "squashfs",    "sysfs",
-        "tmpfs",       "tracefs",     "fuse.gvfsd-fuse",
-        "fuse.portal", "fuse.lxcfs",
+        "autofs",          "binfmt_misc", "bpf",        "cgroup",   "cgroup2",  "configfs",
+        "debugfs",         "devfs",       "devpts",     "devtmpfs", "efivarfs", "fusectl",
+        "hugetlbfs",       "mqueue",      "nsfs",       "overlay",  "proc",     "pstore",
+        "rpc_pipefs",      "securityfs",  "selinuxfs",  "squashfs", "sysfs",    "tracefs",
+        "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs",
     };
-    if (mountFolder == QLatin1String("/"))
+    // A memory file system is the system's, unless a person mounted it where people mount
+    // their own volumes.
+    static const QByteArrayList memoryTypes = {"tmpfs", "ramfs"};
+    static const QByteArrayList peoplesFolders = {"/media", "/mnt", "/run/media"};
+    if (mountFolder == "/")
         return true;
     if (systemTypes.contains(type))
         return false;
+    if (memoryTypes.contains(type))
+        return isUnderAny(mountFolder, peoplesFolders);
     // Removable media land under /run/media on several distributions; the rest of /run
     // is the system's.
-    if (isUnder(mountFolder, QStringLiteral("/run")))
-        return isUnder(mountFolder, QStringLiteral("/run/media"));
-    static const QStringList systemFolders = {
-        QStringLiteral("/proc"),
-        QStringLiteral("/sys"),
-        QStringLiteral("/dev"),
-        QStringLiteral("/snap"),
-        QStringLiteral("/System/Volumes"),
-    };
-    return std::none_of(systemFolders.begin(), systemFolders.end(),
-                        [&](const QString &system) { return isUnder(mountFolder, system); });
+    if (isUnder(mountFolder, "/run"))
+        return isUnder(mountFolder, "/run/media");
+    static const QByteArrayList systemFolders = {"/proc", "/sys", "/dev", "/snap",
+                                                 "/System/Volumes"};
+    return !isUnderAny(mountFolder, systemFolders);
 #endif
 }

@@ -3,6 +3,7 @@
 
 #include "DriveList.h"
 #include "FolderList.h"
+#include "TypedTextIsNoChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,13 +46,10 @@ QWidget *createControl(const ControlDesign &design, QWidget *container, const Pl
         box->setReadOnly(design.flags & ControlFlag::Locked);
         return box;
     }
-    case ControlKind::OptionButton: {
-        // Exclusive groups are made per container by the window; the toolkit's own
-        // auto-exclusivity would reach across containers.
-        auto *button = new QRadioButton(caption, container);
-        button->setAutoExclusive(false);
-        return button;
-    }
+    case ControlKind::OptionButton:
+        // Left auto-exclusive, so that screen readers announce a radio button: the window's
+        // button group per container, which takes precedence, does the exclusion.
+        return new QRadioButton(caption, container);
     case ControlKind::CheckBox:
         return new QCheckBox(caption, container);
     case ControlKind::ListBox:
@@ -59,8 +57,10 @@ QWidget *createControl(const ControlDesign &design, QWidget *container, const Pl
     case ControlKind::ComboBox: {
         auto *combo = new QComboBox(container);
         combo->setEditable(true);
-        // Typed text is no choice: it must never become an entry.
+        // Typed text is no choice: it must never become an entry nor pick one.
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        new TypedTextIsNoChoice(combo);
         combo->setEditText(caption);
         return combo;
     }
@@ -98,6 +98,14 @@ void placeControl(QWidget *control, const ControlDesign &design)
         control->adjustSize();
 }
 
+// The layout lists each container's controls from front to back, while the toolkit stacks a
+// later child in front: where controls overlap, the one listed first must take the click.
+void stackInDesignOrder(QWidget *form, std::span<const ControlDesign> layout)
+{
+    for (auto design = layout.rbegin(); design != layout.rend(); ++design)
+        form->findChild<QWidget *>(QString::fromUtf8(design->name))->raise();
+}
+
 void setTabOrder(QWidget *form, std::span<const ControlDesign> layout)
 {
     std::vector<const ControlDesign *> focusable;
@@ -132,10 +140,8 @@ void buildForm(QWidget *form, std::span<const ControlDesign> layout, const Platf
         placeControl(control, design);
         if (design.flags & ControlFlag::Hidden)
             control->hide();
-        // Window-level controls that lie on a frame's area are drawn in front of it.
-        if (design.kind == ControlKind::Frame && container == form)
-            control->lower();
     }
+    stackInDesignOrder(form, layout);
     setTabOrder(form, layout);
 }
 

@@ -4,13 +4,14 @@
 #include "ControlValues.h"
 #include "DriveList.h"
 #include "FolderList.h"
+#include "FolderPath.h"
 #include "GeneratorStarter.h"
 #include "MessageBox.h"
 #include "Module1.h"
 #include "OptionGroup.h"
+#include "SegmentPicture.h"
 #include "buildForm.h"
 #include "frmLapforge2Layout.h"
-#include "readPng.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -72,7 +73,18 @@ frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
     setFixedClientSize(this, frmLapforge2Width, frmLapforge2Height);
     buildForm(this, frmLapforge2Layout(), m_platform);
     findControls();
-    m_ui.Image1->setPixmap(readPng(QStringLiteral(":/images/track.png")));
+    new SegmentPicture(*m_ui.Image1,
+                       {{m_ui.optStr, SegmentShape::Straight},
+                        {m_ui.optLeft90, SegmentShape::Left90},
+                        {m_ui.optRight90, SegmentShape::Right90},
+                        {m_ui.opt180l, SegmentShape::Left180},
+                        {m_ui.opt180r, SegmentShape::Right180},
+                        {m_ui.optSlideL, SegmentShape::SlideLeft},
+                        {m_ui.optSlideR, SegmentShape::SlideRight}},
+                       this);
+    // Some screen readers name a drop-down list by the label that is its buddy, not by its
+    // accessible name, and would otherwise announce the drive shown in it.
+    findChild<QLabel *>(QStringLiteral("Label3"))->setBuddy(m_ui.drvList1);
     m_outputPicker = std::make_unique<DrivePicker>(*m_ui.drvList1, *m_ui.Dir1, m_platform.messages);
     makeOptionGroups();
     connectHandlers();
@@ -314,8 +326,7 @@ void frmLapforge2::cmdBuild_Click()
     }
     if (const auto failure = m_platform.generator.start(m_commandString)) {
         // The options stay as the user set them, so the next try composes afresh.
-        m_platform.messages.critical(this, windowTitle(),
-                                     QString::fromStdString(failure->message()));
+        reportStartFailure(*failure);
         restoreBaseCommand();
         return;
     }
@@ -379,7 +390,7 @@ BuildInputs frmLapforge2::readInputs() const
     inputs.chkSurface = checkValue(m_ui.chkSurface);
     inputs.cboSur = static_cast<std::int16_t>(m_ui.cboSur->currentIndex());
     inputs.chkFlat = checkValue(m_ui.chkFlat);
-    inputs.Dir1 = QDir::toNativeSeparators(m_ui.Dir1->path()).toStdString();
+    inputs.Dir1 = nativeFolderPath(m_ui.Dir1->path());
     inputs.txtOutFile = textOf(m_ui.txtOutFile);
     return inputs;
 }
@@ -393,6 +404,17 @@ void frmLapforge2::reportNumberOutOfRange(NumberField field)
         this, windowTitle(),
         tr("The number in \"%1\" lies beyond the range of numbers. Nothing was started.")
             .arg(box->accessibleName()));
+}
+
+void frmLapforge2::reportStartFailure(const LaunchFailure &failure)
+{
+    QString text = QString::fromStdString(failure.message());
+    // The folder is asked for only once, at start: say which it was and how to change it.
+    if (failure.kind == LaunchFailure::Kind::NoSuchFile)
+        text += tr("\n\nLapforge was looked for in %1, the folder chosen at start. To choose "
+                   "another folder, start this program again.")
+                    .arg(QString::fromStdString(Module1::toolFolder()));
+    m_platform.messages.critical(this, windowTitle(), text);
 }
 
 void frmLapforge2::restoreBaseCommand()

@@ -16,6 +16,7 @@ class DriveList;
 struct GeneratorEnd;
 class FolderList;
 class OptionGroup;
+struct LaunchFailure;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -93,6 +94,7 @@ private:
 
     BuildInputs readInputs() const;
     void reportNumberOutOfRange(NumberField field);
+    void reportStartFailure(const LaunchFailure &failure);
     void restoreBaseCommand();
 
     Platform m_platform;

@@ -25,7 +25,7 @@ constexpr std::array controls{
     ControlDesign{"optDbl",     OptionButton,  nullptr,  "Double",                                       None,           3960, 2880, 1215,  255, 36, nullptr},
     ControlDesign{"optNor",     OptionButton,  nullptr,  "Normal",                                       None,           3000, 2880, 1215,  255, 35, nullptr},
     ControlDesign{"chkFlat",    CheckBox,      nullptr,  "Make Flat?",                                   None,           4680, 2520, 1215,  255, 34, nullptr},
-    ControlDesign{"drvList1",   DriveList,     nullptr,  "",                                             None,            120, 4680, 1575,  315, 33, "Output drive"},
+    ControlDesign{"drvList1",   DriveList,     nullptr,  "",                                             None,            120, 4680, 1575,  315, 33, "Output Path:"},
     ControlDesign{"Dir1",       FolderList,    nullptr,  "",                                             None,           1800, 4560, 4335, 1440, 30, "Output Path:"},
     ControlDesign{"txtLen",     TextBox,       nullptr,  "0",                                            None,           3000, 2520, 1455,  285, 29, "Track Length:"},
     ControlDesign{"Frame4",     Frame,         nullptr,  "Misc Options",                                 None,           1800, 2280, 4215, 2055, 26, nullptr},

@@ -9,6 +9,7 @@
 #include "frmLapforge1Layout.h"
 #include "frmLapforge2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,8 @@ class tst_frmLapforge1 : public QObject
 private slots:
     void layoutMatchesTheDesign();
     void folderListHasTheFocus();
+    void pickersAreNamedByTheirLabel_data();
+    void pickersAreNamedByTheirLabel();
     void okTakesTheOpenFolder_data();
     void okTakesTheOpenFolder();
     void enterPressesOkAndEscNothing();
@@ -76,6 +79,33 @@ void tst_frmLapforge1::folderListHasTheFocus()
 {
     ToolLocation tool;
     QCOMPARE(QApplication::focusWidget(), tool.folders());
+}
+
+void tst_frmLapforge1::pickersAreNamedByTheirLabel_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("drive list") << "drvList2" << QAccessible::ComboBox;
+    QTest::newRow("folder list") << "Dir2" << QAccessible::List;
+}
+
+void tst_frmLapforge1::pickersAreNamedByTheirLabel()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    ToolLocation tool;
+    QAccessibleInterface *announced =
+        QAccessible::queryAccessibleInterface(tool.window->findChild<QWidget *>(control));
+    QVERIFY(announced);
+    QCOMPARE(announced->role(), role);
+    // A drop-down list's own name is the drive it shows; a screen reader then takes the
+    // label that is its buddy.
+    QString name = announced->text(QAccessible::Name);
+    for (const auto &[other, relation] : announced->relations(QAccessible::Label)) {
+        if (other->role() == QAccessible::StaticText)
+            name = other->text(QAccessible::Name);
+    }
+    QCOMPARE(name, QStringLiteral("Lapforge Path:"));
 }
 
 void tst_frmLapforge1::okTakesTheOpenFolder_data()
@@ -104,7 +134,7 @@ void tst_frmLapforge1::okTakesTheOpenFolder()
     QFETCH(QString, base);
     ToolLocation tool;
     if (!open.isEmpty())
-        QVERIFY(tool.folders()->setPath(open));
+        QVERIFY(tool.folders()->setPath(open.toUtf8()));
     if (!highlight.isEmpty()) {
         const QList<QListWidgetItem *> rows =
             tool.folders()->findItems(QFileInfo(highlight).fileName(), Qt::MatchContains);

@@ -224,6 +224,16 @@ TEST_CASE_FIXTURE(ToolsFolder, "the gates decide what is appended")
              in.txtTurn = "30";
          }),
          withOutput(" -r -U 30"), 1},
+        {"slide wins over loop left, flag and all", changed([](BuildInputs &in) {
+             in.optLleft = optionChosen;
+             in.optSlideL = optionChosen;
+             in.txtTurn = "12";
+             in.txtLTurn = "3";
+             in.txtBank = "2";
+             in.optBank = optionChosen;
+             in.txtLen = "20";
+         }),
+         withOutput(" -l -S 12 -x 20"), 0},
         {"first twist kind wins", changed([](BuildInputs &in) {
              in.optLeft90 = optionChosen;
              in.txtTurn = "30";

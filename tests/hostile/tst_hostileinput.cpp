@@ -175,7 +175,7 @@ void tst_HostileInput::hostileTextStaysOneArgument()
     MainWindow main(toolFolder);
     if (place == Place::OutputFolder) {
         main.files.addFolder(folder);
-        QVERIFY(main.folders()->setPath(folder));
+        QVERIFY(main.folders()->setPath(folder.toUtf8()));
         QCOMPARE(main.folders()->path(), folder);
     }
     if (place == Place::OutputName) {
@@ -404,7 +404,7 @@ void tst_HostileInput::realLaunchRunsOnlyTheGenerator()
 
     MainWindow main(toolFolder, root.path(), &localPlatform().generator);
     main.files.addFolder(outputFolder);
-    QVERIFY(main.folders()->setPath(outputFolder));
+    QVERIFY(main.folders()->setPath(outputFolder.toUtf8()));
     main.paste(QStringLiteral("txtOutFile"), outputName);
     main.apply({QStringLiteral("optLeft90"), QStringLiteral("txtTurn=30")});
     main.make();

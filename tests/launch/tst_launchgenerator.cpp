@@ -182,6 +182,7 @@ TEST_CASE("a failed start says why, in words for its kind")
         const std::string message = failure->message();
         CHECK_MESSAGE(message.find(program) != std::string::npos, message);
         CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
+        CHECK_MESSAGE(message.find("%1") == std::string::npos, message);
         CHECK(!holdsFileNamedX(root.path()));
     }
 }

@@ -54,11 +54,14 @@ TEST_CASE("the generator is not waited for and inherits no handle")
     CloseHandle(writeEnd);
     REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
 
-    // The sleeper runs until the marker goes, so the launch cannot have waited for it.
-    CHECK(std::filesystem::exists(pathOf(marker.path())));
-    char byte = 0;
-    DWORD got = 0;
-    CHECK_FALSE(ReadFile(readEnd, &byte, 1, &got, nullptr));
+    // The sleeper runs until the marker goes; had the launch waited, it would have ended.
+    const std::string ended = marker.path() + ".ended";
+    CHECK_FALSE(std::filesystem::exists(pathOf(ended)));
+    // Peeking does not wait for a writer that holds on, as reading would.
+    CHECK_FALSE(PeekNamedPipe(readEnd, nullptr, 0, nullptr, nullptr, nullptr));
     CHECK(GetLastError() == ERROR_BROKEN_PIPE);
     CloseHandle(readEnd);
+
+    marker.remove();
+    CHECK(eventually([&] { return std::filesystem::exists(pathOf(ended)); }));
 }

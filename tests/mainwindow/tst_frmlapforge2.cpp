@@ -6,6 +6,8 @@
 #include "frmLapforge2.h"
 #include "frmLapforge2Layout.h"
 
+#include <QAccessible>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,11 +21,62 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
 const QString toolFolder = QStringLiteral("/tools");
 const QString base = QStringLiteral("/tools/lapforge.exe ");
+
+// A screen reader names a control by the label that is its buddy, where there is one, and by
+// its own name otherwise; a frame around it is told as a group, not as its name.
+QString announcedName(QAccessibleInterface *control)
+{
+    for (const auto &[other, relation] : control->relations(QAccessible::Label)) {
+        if (other->role() == QAccessible::StaticText)
+            return other->text(QAccessible::Name);
+    }
+    return control->text(QAccessible::Name);
+}
+
+// Every control that the reset sets, away from its default, and the loop frame shown with a
+// direction chosen.
+void moveEverythingAway(const MainWindowFixture &main)
+{
+    main.option(QStringLiteral("optLeft90"))->click();
+    main.option(QStringLiteral("optDip"))->click();
+    main.option(QStringLiteral("optSpr"))->click();
+    for (const char *name : {"chkHump", "chkRise", "chkTex", "chkSurface", "chkFlat"})
+        main.check(QString::fromLatin1(name))->click();
+    main.type(QStringLiteral("txtTurn"), QStringLiteral("7"));
+    main.type(QStringLiteral("txtBank"), QStringLiteral("4"));
+    main.type(QStringLiteral("txtHump"), QStringLiteral("2"));
+    main.type(QStringLiteral("txtRise"), QStringLiteral("3"));
+    main.type(QStringLiteral("txtLTurn"), QStringLiteral("5"));
+    main.type(QStringLiteral("txtLen"), QStringLiteral("9"));
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("mine"));
+    main.control<QListWidget>(QStringLiteral("lstTex"))->setCurrentRow(1);
+    main.control<QComboBox>(QStringLiteral("cboSur"))->setCurrentIndex(5);
+    main.option(QStringLiteral("optLoop"))->click();
+    main.option(QStringLiteral("optLleft"))->click();
+}
+
+// A control's state as the reset sets it: a text, an option's or check box's value, the
+// combo box's position, or whether a frame or picture is shown.
+QString stateOf(const QWidget *control)
+{
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *option = qobject_cast<const QRadioButton *>(control))
+        return option->isChecked() ? QStringLiteral("-1") : QStringLiteral("0");
+    if (const auto *check = qobject_cast<const QCheckBox *>(control))
+        return check->checkState() == Qt::Checked  ? QStringLiteral("1")
+            : check->checkState() == Qt::Unchecked ? QStringLiteral("0")
+                                                   : QStringLiteral("2");
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return QString::number(combo->currentIndex());
+    return control->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+}
 
 } // namespace
 
@@ -35,11 +88,18 @@ private slots:
     void layoutMatchesTheDesign();
     void tabOrderFollowsTheDesign();
     void tabStopsOncePerOptionGroup();
+    void arrowKeysChooseWithinTheGroup_data();
     void arrowKeysChooseWithinTheGroup();
+    void everyOptionTakesTheClicksAimedAtIt_data();
+    void everyOptionTakesTheClicksAimedAtIt();
     void captionsFitTheirControls();
     void accessibleNames_data();
     void accessibleNames();
     void loadFillsListsAndResets();
+    void resetRestoresEveryDefault_data();
+    void resetRestoresEveryDefault();
+    void typedSurfaceTextChoosesNothing_data();
+    void typedSurfaceTextChoosesNothing();
     void groupsAreExclusiveWithinTheirContainerOnly_data();
     void groupsAreExclusiveWithinTheirContainerOnly();
     void segmentChoiceSwitchesDependentControls_data();
@@ -52,6 +112,7 @@ private slots:
     void numberBeyondRangeStartsNothing_data();
     void numberBeyondRangeStartsNothing();
     void failedStartKeepsEverything();
+    void missingGeneratorNamesTheToolFolder();
     void unreadableOutputDriveIsReported();
     void outputLineCanBeSelectedNotEdited();
     void renderToPng();
@@ -118,15 +179,86 @@ void tst_frmLapforge2::tabStopsOncePerOptionGroup()
                           "txtHump", "txtRise", "txtOutFile"}));
 }
 
+void tst_frmLapforge2::arrowKeysChooseWithinTheGroup_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<bool>("banking");
+    QTest::newRow("width: Down") << QStringList {} << "optNor" << int(Qt::Key_Down)
+                                 << QStringList {"optNar", "optStr"} << false;
+    QTest::newRow("loop left by Space turns banking on")
+        << QStringList {"optLoop"} << "optLleft" << int(Qt::Key_Space)
+        << QStringList {"optLleft", "optLoop", "optNor"} << true;
+    QTest::newRow("loop right by Space turns banking on")
+        << QStringList {"optLoop"} << "optLright" << int(Qt::Key_Space)
+        << QStringList {"optLoop", "optLright", "optNor"} << true;
+    QTest::newRow("loop left by Up from loop right")
+        << QStringList {"optLoop", "optLright"} << "optLright" << int(Qt::Key_Up)
+        << QStringList {"optLleft", "optLoop", "optNor"} << true;
+    QTest::newRow("loop right by Down from loop left")
+        << QStringList {"optLoop", "optLleft"} << "optLleft" << int(Qt::Key_Down)
+        << QStringList {"optLoop", "optLright", "optNor"} << true;
+}
+
 void tst_frmLapforge2::arrowKeysChooseWithinTheGroup()
 {
+    QFETCH(QStringList, choices);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QStringList, chosen);
+    QFETCH(bool, banking);
     MainWindowFixture main;
     main.window->show();
     QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    main.option(QStringLiteral("optNor"))->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optNar"));
-    QCOMPARE(main.chosen(), QStringList({"optNar", "optStr"}));
+    for (const QString &name : choices)
+        main.option(name)->click();
+    main.option(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(main.chosen(), chosen);
+    QCOMPARE(main.option(QStringLiteral("optBank"))->isEnabled(), banking);
+    QCOMPARE(main.box(QStringLiteral("txtLen"))->isEnabled(), !banking);
+    if (key != Qt::Key_Space)
+        QVERIFY(QApplication::focusWidget()->property("checked").toBool());
+}
+
+void tst_frmLapforge2::everyOptionTakesTheClicksAimedAtIt_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("onCaption");
+    for (const ControlDesign &design : frmLapforge2Layout()) {
+        if (design.kind != ControlKind::OptionButton && design.kind != ControlKind::CheckBox)
+            continue;
+        const QString name = QString::fromUtf8(design.name);
+        QTest::addRow("%s at its mark", design.name) << name << false;
+        if (*design.caption)
+            QTest::addRow("%s on its caption", design.name) << name << true;
+    }
+}
+
+void tst_frmLapforge2::everyOptionTakesTheClicksAimedAtIt()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, onCaption);
+    MainWindowFixture main;
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
+    // Banking on and the loop frame shown, so that every option can be clicked.
+    main.option(QStringLiteral("optLeft90"))->click();
+    main.option(QStringLiteral("optLoop"))->click();
+    auto *target = main.control<QAbstractButton>(control);
+    if (target->isChecked()) {
+        for (QAbstractButton *other : target->group()->buttons()) {
+            if (other != target) {
+                other->click();
+                break;
+            }
+        }
+    }
+    QVERIFY(!target->isChecked());
+    main.clickAt(onCaption ? main.captionOf(target) : main.markOf(target));
+    QVERIFY(target->isChecked());
 }
 
 void tst_frmLapforge2::captionsFitTheirControls()
@@ -164,37 +296,39 @@ void tst_frmLapforge2::captionsFitTheirControls()
 void tst_frmLapforge2::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
-    QTest::newRow("caption") << "optLeft90"
-                             << "90 Left";
-    QTest::newRow("diameter") << "txtTurn"
-                              << "Diameter/Slide:";
-    QTest::newRow("bank") << "txtBank"
-                          << "Bank height:";
-    QTest::newRow("length") << "txtLen"
-                            << "Track Length:";
-    QTest::newRow("output name") << "txtOutFile"
-                                 << "Output Name:";
-    QTest::newRow("output path") << "Dir1"
-                                 << "Output Path:";
-    QTest::newRow("debugger") << "txtOutput"
-                              << "Debugger:";
-    QTest::newRow("loop left") << "optLleft"
-                               << "Loop left";
-    QTest::newRow("loop right") << "optLright"
-                                << "Loop right";
-    QTest::newRow("loop") << "optLoop"
-                          << "Loop";
-    QTest::newRow("loop number") << "txtLTurn"
-                                 << "Loop number";
+    // Exclusion is the button groups' work, but every option button is still a radio button.
+    for (const ControlDesign &design : frmLapforge2Layout()) {
+        if (design.kind == ControlKind::OptionButton)
+            QTest::addRow("%s", design.name)
+                << QString::fromUtf8(design.name) << QAccessible::RadioButton
+                << QString::fromUtf8(design.accessibleName ? design.accessibleName
+                                                           : design.caption);
+    }
+    QTest::newRow("check box") << "chkFlat" << QAccessible::CheckBox << "Make Flat?";
+    QTest::newRow("diameter") << "txtTurn" << QAccessible::EditableText << "Diameter/Slide:";
+    QTest::newRow("bank") << "txtBank" << QAccessible::EditableText << "Bank height:";
+    QTest::newRow("length") << "txtLen" << QAccessible::EditableText << "Track Length:";
+    QTest::newRow("output name") << "txtOutFile" << QAccessible::EditableText << "Output Name:";
+    QTest::newRow("output path") << "Dir1" << QAccessible::List << "Output Path:";
+    QTest::newRow("output drive, by its label")
+        << "drvList1" << QAccessible::ComboBox << "Output Path:";
+    QTest::newRow("debugger") << "txtOutput" << QAccessible::EditableText << "Debugger:";
+    QTest::newRow("loop number") << "txtLTurn" << QAccessible::EditableText << "Loop number";
 }
 
 void tst_frmLapforge2::accessibleNames()
 {
     QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
     QFETCH(QString, name);
     MainWindowFixture main;
-    QCOMPARE(main.control(control)->accessibleName(), name);
+    main.window->show();
+    QAccessibleInterface *announced = QAccessible::queryAccessibleInterface(main.control(control));
+    QVERIFY(announced);
+    QCOMPARE(announced->role(), role);
+    QCOMPARE(announcedName(announced), name);
 }
 
 void tst_frmLapforge2::loadFillsListsAndResets()
@@ -223,6 +357,103 @@ void tst_frmLapforge2::loadFillsListsAndResets()
     QCOMPARE(main.window->turnInEffect(), 0);
 }
 
+void tst_frmLapforge2::resetRestoresEveryDefault_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("txtLen");
+    QTest::addColumn<int>("lstTex");
+    QTest::addColumn<QString>("txtOutput");
+    QTest::newRow("load") << "load"
+                          << "0" << -1 << "";
+    QTest::newRow("Reset") << "Reset"
+                           << "9" << 1 << "";
+    QTest::newRow("Make It!") << "Make It!"
+                              << "9" << 1
+                              << base + " -l -O 5 -d 4 -c 2 -h 3 -s  -m 1 -p 5 -f  -o /tracks/mine";
+}
+
+void tst_frmLapforge2::resetRestoresEveryDefault()
+{
+    QFETCH(QString, event);
+    QFETCH(QString, txtLen);
+    QFETCH(int, lstTex);
+    QFETCH(QString, txtOutput);
+    MainWindowFixture main;
+    if (event != QLatin1String("load")) {
+        moveEverythingAway(main);
+        QVERIFY(main.option(QStringLiteral("optLleft"))->isChecked());
+        QVERIFY(main.option(QStringLiteral("optDip"))->isChecked());
+        QVERIFY(!main.control(QStringLiteral("frmLoop"))->isHidden());
+    }
+    if (event == QLatin1String("Reset"))
+        main.reset();
+    if (event == QLatin1String("Make It!"))
+        main.make();
+
+    // Every control that the reset sets, with the option buttons that the groups clear.
+    const std::pair<const char *, const char *> defaults[] {
+        {"txtTurn", "0"},          {"txtBank", "0"},      {"txtHump", "0"},    {"txtRise", "0"},
+        {"txtOutFile", "new_prm"}, {"chkHump", "0"},      {"chkRise", "0"},    {"chkTex", "0"},
+        {"chkSurface", "0"},       {"chkFlat", "0"},      {"txtLTurn", "0"},   {"optNor", "-1"},
+        {"optDbl", "0"},           {"optNar", "0"},       {"optSpr", "0"},     {"optLeft90", "0"},
+        {"optRight90", "0"},       {"opt180l", "0"},      {"opt180r", "0"},    {"optSlideL", "0"},
+        {"optSlideR", "0"},        {"optBank", "0"},      {"optTwist", "0"},   {"optDip", "0"},
+        {"optStr", "-1"},          {"optLoop", "0"},      {"optLleft", "0"},   {"optLright", "0"},
+        {"cboSur", "0"},           {"frmLoop", "hidden"}, {"Image1", "shown"},
+    };
+    for (const auto &[name, value] : defaults) {
+        const QString state = stateOf(main.control(QString::fromLatin1(name)));
+        QVERIFY2(state == QLatin1String(value),
+                 qPrintable(QStringLiteral("%1 is %2, not %3")
+                                .arg(QLatin1String(name), state, QLatin1String(value))));
+    }
+    for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
+        QVERIFY2(!main.control(QString::fromLatin1(name))->isEnabled(), name);
+    QVERIFY(main.box(QStringLiteral("txtLen"))->isEnabled());
+    QCOMPARE(main.window->turnInEffect(), 0);
+    QCOMPARE(main.commandText(), base);
+    // What the reset leaves alone.
+    QCOMPARE(main.box(QStringLiteral("txtLen"))->text(), txtLen);
+    QCOMPARE(main.control<QListWidget>(QStringLiteral("lstTex"))->currentRow(), lstTex);
+    QCOMPARE(main.shown(), txtOutput);
+    QCOMPARE(main.folders()->path(), QStringLiteral("/tracks"));
+}
+
+void tst_frmLapforge2::typedSurfaceTextChoosesNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("ending");
+    QTest::newRow("start of a name, then Tab") << "gr" << int(Qt::Key_Tab);
+    QTest::newRow("whole name, then Enter") << "Gravel" << int(Qt::Key_Return);
+    QTest::newRow("name in other case, then Enter") << "gravel" << int(Qt::Key_Enter);
+    QTest::newRow("whole name, then a click on Make It!") << "Gravel" << 0;
+    QTest::newRow("no name, then Tab") << "Nowhere" << int(Qt::Key_Tab);
+}
+
+void tst_frmLapforge2::typedSurfaceTextChoosesNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, ending);
+    MainWindowFixture main;
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    main.check(QStringLiteral("chkSurface"))->click();
+    auto *surfaces = main.control<QComboBox>(QStringLiteral("cboSur"));
+    surfaces->setCurrentIndex(3);
+    surfaces->setFocus();
+    surfaces->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    if (ending) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(ending));
+        QCOMPARE(surfaces->currentIndex(), 3);
+        // The field shows what will be sent, not what was typed.
+        QCOMPARE(surfaces->currentText(), QStringLiteral("Trick"));
+    }
+    auto *build = main.control<QPushButton>(QStringLiteral("cmdBuild"));
+    main.clickAt(build->geometry().center());
+    QCOMPARE(main.shown(), base + " -p 3 -o /tracks/new_prm");
+}
+
 void tst_frmLapforge2::groupsAreExclusiveWithinTheirContainerOnly_data()
 {
     QTest::addColumn<QStringList>("choices");
@@ -244,11 +475,10 @@ void tst_frmLapforge2::groupsAreExclusiveWithinTheirContainerOnly()
     QFETCH(QStringList, choices);
     QFETCH(QStringList, chosen);
     MainWindowFixture main;
-    for (const QString &name : choices) {
-        QRadioButton *button = main.option(name);
-        // On the mark: the empty room right of a short caption takes no click.
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-    }
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
+    for (const QString &name : choices)
+        main.clickAt(main.markOf(main.option(name)));
     QCOMPARE(main.chosen(), chosen);
 }
 
@@ -258,26 +488,30 @@ void tst_frmLapforge2::segmentChoiceSwitchesDependentControls_data()
     QTest::addColumn<bool>("banking");
     QTest::addColumn<bool>("loopFrame");
     QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<QString>("segment"); // what the next "Make It!" starts with
     QTest::newRow("after load") << QStringList {} << false << false
-                                << QStringList {"optNor", "optStr"};
+                                << QStringList {"optNor", "optStr"} << "";
     QTest::newRow("slide") << QStringList {"optLeft90", "optSlideR"} << false << false
-                           << QStringList {"optNor", "optSlideR"};
+                           << QStringList {"optNor", "optSlideR"} << " -r -S 6";
     QTest::newRow("turn") << QStringList {"opt180l"} << true << false
-                          << QStringList {"opt180l", "optNor"};
+                          << QStringList {"opt180l", "optNor"} << " -l -U 6";
     QTest::newRow("loop after reset keeps banking off")
-        << QStringList {"optLoop"} << false << true << QStringList {"optLoop", "optNor"};
+        << QStringList {"optLoop"} << false << true << QStringList {"optLoop", "optNor"} << "";
     QTest::newRow("loop after turn keeps banking on")
         << QStringList {"optRight90", "optLoop"} << true << true
-        << QStringList {"optLoop", "optNor"};
+        << QStringList {"optLoop", "optNor"} << "";
     QTest::newRow("loop direction turns banking on")
         << QStringList {"optLoop", "optLright"} << true << true
-        << QStringList {"optLoop", "optLright", "optNor"};
+        << QStringList {"optLoop", "optLright", "optNor"} << " -r -O 3";
     QTest::newRow("straight after loop clears its direction")
         << QStringList {"optLoop", "optLleft", "optStr"} << false << false
-        << QStringList {"optNor", "optStr"};
+        << QStringList {"optNor", "optStr"} << "";
     QTest::newRow("turn after loop clears its direction")
         << QStringList {"optLoop", "optLleft", "optLeft90"} << true << false
-        << QStringList {"optLeft90", "optNor"};
+        << QStringList {"optLeft90", "optNor"} << " -l -9 6";
+    QTest::newRow("slide after loop clears its direction")
+        << QStringList {"optLoop", "optLright", "optSlideL"} << false << false
+        << QStringList {"optNor", "optSlideL"} << " -l -S 6";
 }
 
 void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
@@ -286,7 +520,10 @@ void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
     QFETCH(bool, banking);
     QFETCH(bool, loopFrame);
     QFETCH(QStringList, chosen);
+    QFETCH(QString, segment);
     MainWindowFixture main;
+    main.type(QStringLiteral("txtTurn"), QStringLiteral("6"));
+    main.type(QStringLiteral("txtLTurn"), QStringLiteral("3"));
     for (const QString &name : choices)
         main.option(name)->click();
     for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
@@ -295,6 +532,8 @@ void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
     QCOMPARE(main.control(QStringLiteral("frmLoop"))->isHidden(), !loopFrame);
     QCOMPARE(main.control(QStringLiteral("Image1"))->isHidden(), loopFrame);
     QCOMPARE(main.chosen(), chosen);
+    main.make();
+    QCOMPARE(main.shown(), base + segment + " -o /tracks/new_prm");
 }
 
 void tst_frmLapforge2::disablingBankingKeepsItsValues()
@@ -455,6 +694,21 @@ void tst_frmLapforge2::failedStartKeepsEverything()
     const QString line = base + " -l -9 30 -o /tracks/new_prm";
     QCOMPARE(QString::fromStdString(main.recorder.started().back().text()), line);
     QCOMPARE(main.shown(), line);
+}
+
+void tst_frmLapforge2::missingGeneratorNamesTheToolFolder()
+{
+    MainWindowFixture main(QStringLiteral("/my tools"));
+    main.recorder.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile,
+                                           "/my tools/lapforge.exe", "No such file or directory"};
+    main.make();
+    QCOMPARE(main.messages.shown().size(), 1);
+    QString text = main.messages.shown().front().text;
+    QVERIFY2(text.contains(QStringLiteral("/my tools/lapforge.exe")), qPrintable(text));
+    // Besides the program's path, the folder itself, and how to choose another.
+    text.remove(QStringLiteral("/my tools/lapforge.exe"));
+    QVERIFY2(text.contains(QStringLiteral("/my tools/")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("start this program again")), qPrintable(text));
 }
 
 void tst_frmLapforge2::unreadableOutputDriveIsReported()

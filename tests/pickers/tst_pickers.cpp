@@ -8,9 +8,11 @@
 #include "RecordingMessageBox.h"
 #include "readPng.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProxyStyle>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -46,9 +48,10 @@ struct Pickers
         layout->addWidget(drives);
         layout->addWidget(folders);
         QObject::connect(drives, &DriveList::changed, drives, [this] { picker.Change(); });
+        window.setWindowTitle(QStringLiteral("Pickers"));
     }
 
-    void pickDrive(const QString &drive) { drives->setCurrentIndex(drives->findData(drive)); }
+    void pickDrive(const QByteArray &drive) { drives->setCurrentIndex(drives->findData(drive)); }
 
     QWidget window;
     DriveList *drives;
@@ -62,6 +65,28 @@ QStringList rowTexts(const QListWidget &list)
     for (int row = 0; row < list.count(); ++row)
         texts.append(list.item(row)->text());
     return texts;
+}
+
+QStringList driveTexts(const QComboBox &list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts.append(list.itemText(row));
+    return texts;
+}
+
+// How many colours the visible part of a row shows: one or two when its icon and name
+// were drawn beyond the list's edge.
+int coloursInView(const FolderList &list, const QListWidgetItem *item)
+{
+    const QRect row = list.visualItemRect(item).intersected(list.viewport()->rect());
+    const QImage image = list.viewport()->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = row.top(); y <= row.bottom(); ++y) {
+        for (int x = row.left(); x <= row.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return int(colours.size());
 }
 
 bool looksLike(const QIcon &icon, const QString &picture)
@@ -97,7 +122,13 @@ private slots:
     void folderListShowsChainThenSubfolders();
     void onlyDoubleClickOrEnterOpens_data();
     void onlyDoubleClickOrEnterOpens();
+    void keysOpenFolders_data();
+    void keysOpenFolders();
     void unreadableFolderIsReportedAndListKept();
+    void deepFolderStaysInView_data();
+    void deepFolderStaysInView();
+    void openingTheDriveListReadsTheDrivesAgain_data();
+    void openingTheDriveListReadsTheDrivesAgain();
     void readableDriveMovesFolderList_data();
     void readableDriveMovesFolderList();
     void unreadableDriveIsReportedAndRestored_data();
@@ -113,42 +144,46 @@ private slots:
 
 void PickersTest::driveOfPathPicksTheHoldingVolume_data()
 {
-    QTest::addColumn<QStringList>("drives");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QByteArrayList>("drives");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("drive");
 
-    const QStringList mounts {"/", "/media/usb", "/media/usb/inner", "/mnt/share/"};
-    QTest::newRow("root holds an ordinary folder") << mounts << "/home/ann"
-                                                   << "/";
-    QTest::newRow("root itself") << mounts << "/"
-                                 << "/";
-    QTest::newRow("mount folder itself") << mounts << "/media/usb"
-                                         << "/media/usb";
-    QTest::newRow("folder below a mount") << mounts << "/media/usb/maps"
-                                          << "/media/usb";
-    QTest::newRow("longest mount wins") << mounts << "/media/usb/inner/x"
-                                        << "/media/usb/inner";
-    QTest::newRow("name prefix is not a folder boundary") << mounts << "/media/usb2/maps"
-                                                          << "/";
-    QTest::newRow("parent of a mount stays on root") << mounts << "/media"
-                                                     << "/";
-    QTest::newRow("trailing separator on the path") << mounts << "/media/usb/"
-                                                    << "/media/usb";
-    QTest::newRow("trailing separator on the drive") << mounts << "/mnt/share/x"
-                                                     << "/mnt/share/";
-    QTest::newRow("dot segments are resolved first") << mounts << "/media/usb/../usb2"
-                                                     << "/";
-    QTest::newRow("drive letter") << QStringList {"a:", "c:"} << "c:/tools"
-                                  << "c:";
-    QTest::newRow("no drive holds it") << QStringList {"/media/usb"} << "/home"
-                                       << "";
+    const QByteArrayList mounts {"/", "/media/usb", "/media/usb/inner", "/mnt/share/"};
+    QTest::newRow("root holds an ordinary folder")
+        << mounts << QByteArray("/home/ann") << QByteArray("/");
+    QTest::newRow("root itself") << mounts << QByteArray("/") << QByteArray("/");
+    QTest::newRow("mount folder itself")
+        << mounts << QByteArray("/media/usb") << QByteArray("/media/usb");
+    QTest::newRow("folder below a mount")
+        << mounts << QByteArray("/media/usb/maps") << QByteArray("/media/usb");
+    QTest::newRow("longest mount wins")
+        << mounts << QByteArray("/media/usb/inner/x") << QByteArray("/media/usb/inner");
+    QTest::newRow("name prefix is not a folder boundary")
+        << mounts << QByteArray("/media/usb2/maps") << QByteArray("/");
+    QTest::newRow("parent of a mount stays on root")
+        << mounts << QByteArray("/media") << QByteArray("/");
+    QTest::newRow("trailing separator on the path")
+        << mounts << QByteArray("/media/usb/") << QByteArray("/media/usb");
+    QTest::newRow("trailing separator on the drive")
+        << mounts << QByteArray("/mnt/share/x") << QByteArray("/mnt/share/");
+    QTest::newRow("dot segments are resolved first")
+        << mounts << QByteArray("/media/usb/../usb2") << QByteArray("/");
+    QTest::newRow("bytes that are not text")
+        << mounts << QByteArray("/media/usb/bad\xff\xfe") << QByteArray("/media/usb");
+    QTest::newRow("mount folder that is not text")
+        << QByteArrayList {"/", "/media/\xe9t\xe9"} << QByteArray("/media/\xe9t\xe9/x")
+        << QByteArray("/media/\xe9t\xe9");
+    QTest::newRow("drive letter") << QByteArrayList {"a:", "c:"} << QByteArray("c:/tools")
+                                  << QByteArray("c:");
+    QTest::newRow("no drive holds it")
+        << QByteArrayList {"/media/usb"} << QByteArray("/home") << QByteArray();
 }
 
 void PickersTest::driveOfPathPicksTheHoldingVolume()
 {
-    QFETCH(QStringList, drives);
-    QFETCH(QString, path);
-    QFETCH(QString, drive);
+    QFETCH(QByteArrayList, drives);
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, drive);
 
     QCOMPARE(driveOfPath(drives, path), drive);
 }
@@ -202,10 +237,10 @@ void PickersTest::folderListShowsChainThenSubfolders()
     FakeFileSystem files = fakeTree();
     RecordingMessageBox messages;
     FolderList list(files, messages);
-    QVERIFY(list.setPath(folder));
+    QVERIFY(list.setPath(folder.toUtf8()));
 
     QCOMPARE(rowTexts(list), rows);
-    QCOMPARE(list.path(), folder);
+    QCOMPARE(list.path(), folder.toUtf8());
     QCOMPARE(list.currentRow(), chainRows - 1);
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem *item = list.item(row);
@@ -249,15 +284,76 @@ void PickersTest::onlyDoubleClickOrEnterOpens()
 
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, oval);
     QCOMPARE(list.currentItem()->text(), QStringLiteral("oval"));
-    QCOMPARE(list.path(), startFolder);
+    QCOMPARE(list.path(), startFolder.toUtf8());
     QCOMPARE(list.count(), 7);
 
     if (key == 0)
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, oval);
     else
         QTest::keyClick(&list, Qt::Key(key));
-    QCOMPARE(list.path(), QStringLiteral("/home/ann/tracks/oval"));
+    QCOMPARE(list.path(), QByteArray("/home/ann/tracks/oval"));
     QCOMPARE(list.currentItem()->text(), QStringLiteral("oval"));
+    QVERIFY(messages.shown().isEmpty());
+}
+
+void PickersTest::keysOpenFolders_data()
+{
+    QTest::addColumn<QString>("highlight");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("highlighted");
+
+    const int none = Qt::NoModifier;
+    const QString tracks = startFolder;
+    const QString oval = startFolder + "/oval";
+    QTest::newRow("Right opens the highlighted folder")
+        << "oval" << int(Qt::Key_Right) << none << oval << "oval";
+    QTest::newRow("Space opens the highlighted folder")
+        << "oval" << int(Qt::Key_Space) << none << oval << "oval";
+    QTest::newRow("Right on a folder above opens it")
+        << "ann" << int(Qt::Key_Right) << none << "/home/ann"
+        << "ann";
+    QTest::newRow("Left on the open folder opens its parent")
+        << "tracks" << int(Qt::Key_Left) << none << "/home/ann"
+        << "ann";
+    QTest::newRow("Backspace on the open folder opens its parent")
+        << "tracks" << int(Qt::Key_Backspace) << none << "/home/ann"
+        << "ann";
+    QTest::newRow("Left on a subfolder goes back to the open folder")
+        << "Desert" << int(Qt::Key_Left) << none << tracks << "tracks";
+    QTest::newRow("Left on a folder above opens its parent")
+        << "home" << int(Qt::Key_Left) << none << "/"
+        << "/";
+    QTest::newRow("Left on the root stays on it") << "/" << int(Qt::Key_Left) << none << "/"
+                                                  << "/";
+    QTest::newRow("Ctrl+Right opens nothing")
+        << "oval" << int(Qt::Key_Right) << int(Qt::ControlModifier) << tracks << "oval";
+    QTest::newRow("Down only highlights") << "oval" << int(Qt::Key_Down) << none << tracks << "";
+}
+
+void PickersTest::keysOpenFolders()
+{
+    QFETCH(QString, highlight);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, opened);
+    QFETCH(QString, highlighted);
+
+    FakeFileSystem files = fakeTree();
+    RecordingMessageBox messages;
+    Pickers pickers(files, messages);
+    pickers.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pickers.window));
+    pickers.folders->setFocus();
+    pickers.folders->setCurrentItem(
+        pickers.folders->findItems(highlight, Qt::MatchExactly).first());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(pickers.folders->path(), opened.toUtf8());
+    if (!highlighted.isEmpty())
+        QCOMPARE(pickers.folders->currentItem()->text(), highlighted);
     QVERIFY(messages.shown().isEmpty());
 }
 
@@ -275,31 +371,113 @@ void PickersTest::unreadableFolderIsReportedAndListKept()
     QCOMPARE(messages.shown().size(), 1);
     const RecordingMessageBox::Message &message = messages.shown().first();
     QCOMPARE(message.parent, &pickers.window);
-    QCOMPARE(message.title, QStringLiteral("Lapforge"));
+    QCOMPARE(message.title, QStringLiteral("Pickers"));
     QVERIFY2(message.text.contains(QDir::toNativeSeparators("/home/ann/tracks/locked")),
              qPrintable(message.text));
     QVERIFY2(message.text.contains("Permission denied"), qPrintable(message.text));
-    QCOMPARE(list.path(), startFolder);
+    QCOMPARE(list.path(), startFolder.toUtf8());
     QCOMPARE(rowTexts(list), before);
     QCOMPARE(list.currentItem()->text(), QStringLiteral("tracks"));
 }
 
+void PickersTest::deepFolderStaysInView_data()
+{
+    QTest::addColumn<int>("depth");
+
+    QTest::newRow("3 levels") << 3;
+    QTest::newRow("13 levels") << 13;
+    QTest::newRow("40 levels") << 40;
+    QTest::newRow("200 levels") << 200;
+}
+
+void PickersTest::deepFolderStaysInView()
+{
+    QFETCH(int, depth);
+    QString deep;
+    for (int level = 1; level <= depth; ++level)
+        deep += QStringLiteral("/level%1").arg(level);
+    FakeFileSystem files({"/"}, deep);
+    files.addFolder(deep + "/below/further");
+    files.addFolder(deep + "/beside");
+    RecordingMessageBox messages;
+    Pickers pickers(files, messages);
+    // The size the windows give their folder lists.
+    pickers.folders->setFixedSize(201, 66);
+    pickers.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pickers.window));
+    FolderList &list = *pickers.folders;
+
+    for (const QString &name : {QStringLiteral("level%1").arg(depth), QStringLiteral("below")}) {
+        const QListWidgetItem *row = list.findItems(name, Qt::MatchExactly).first();
+        QVERIFY2(list.viewport()->rect().intersects(list.visualItemRect(row)), qPrintable(name));
+        QVERIFY2(coloursInView(list, row) > 2, qPrintable(name));
+    }
+
+    list.setFocus();
+    list.setCurrentItem(list.findItems("below", Qt::MatchExactly).first());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(list.path(), (deep + "/below").toUtf8());
+    const QListWidgetItem *further = list.findItems("further", Qt::MatchExactly).first();
+    QVERIFY(list.viewport()->rect().intersects(list.visualItemRect(further)));
+    QVERIFY(coloursInView(list, further) > 2);
+}
+
+void PickersTest::openingTheDriveListReadsTheDrivesAgain_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("mountedNow");
+    QTest::addColumn<QString>("currentAfter");
+
+    QTest::newRow("a drive added")
+        << "/" << QStringList {"/", "/media/cdrom", "/media/new", "/media/usb"} << "/";
+    QTest::newRow("another drive removed") << "/" << QStringList {"/", "/media/usb"} << "/";
+    QTest::newRow("current drive removed: the drive that now holds its folder")
+        << "/media/usb" << QStringList {"/", "/media/cdrom"} << "/";
+}
+
+void PickersTest::openingTheDriveListReadsTheDrivesAgain()
+{
+    QFETCH(QString, current);
+    QFETCH(QStringList, mountedNow);
+    QFETCH(QString, currentAfter);
+
+    FakeFileSystem files = fakeTree();
+    RecordingMessageBox messages;
+    Pickers pickers(files, messages);
+    pickers.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pickers.window));
+    pickers.pickDrive(current.toUtf8());
+    const QByteArray folder = pickers.folders->path();
+    const QStringList before = driveTexts(*pickers.drives);
+    files.setDrives(mountedNow);
+    QCOMPARE(driveTexts(*pickers.drives), before);
+    QSignalSpy changes(pickers.drives, &DriveList::changed);
+
+    pickers.drives->showPopup();
+
+    QCOMPARE(driveTexts(*pickers.drives), mountedNow);
+    QCOMPARE(pickers.drives->drive(), currentAfter.toUtf8());
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(pickers.folders->path(), folder);
+    pickers.drives->hidePopup();
+}
+
 void PickersTest::readableDriveMovesFolderList_data()
 {
-    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QByteArrayList>("picks");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("root");
 
     QTest::newRow("another drive opens at its mount folder")
-        << QStringList {"/media/usb"} << "/media/usb"
+        << QByteArrayList {"/media/usb"} << "/media/usb"
         << "/media/usb/";
     QTest::newRow("back on the starting drive opens the starting folder")
-        << QStringList {"/media/usb", "/"} << startFolder << "/";
+        << QByteArrayList {"/media/usb", "/"} << startFolder << "/";
 }
 
 void PickersTest::readableDriveMovesFolderList()
 {
-    QFETCH(QStringList, picks);
+    QFETCH(QByteArrayList, picks);
     QFETCH(QString, path);
     QFETCH(QString, root);
 
@@ -307,10 +485,10 @@ void PickersTest::readableDriveMovesFolderList()
     RecordingMessageBox messages;
     Pickers pickers(files, messages);
 
-    for (const QString &drive : picks)
+    for (const QByteArray &drive : picks)
         pickers.pickDrive(drive);
 
-    QCOMPARE(pickers.folders->path(), path);
+    QCOMPARE(pickers.folders->path(), path.toUtf8());
     QCOMPARE(pickers.drives->drive(), picks.last());
     QCOMPARE(pickers.picker.driveRoot(), QDir::toNativeSeparators(root));
     QVERIFY(messages.shown().isEmpty());
@@ -336,10 +514,10 @@ void PickersTest::unreadableDriveIsReportedAndRestored()
     FakeFileSystem files = fakeTree();
     RecordingMessageBox messages;
     Pickers pickers(files, messages);
-    pickers.pickDrive(startDrive);
-    QVERIFY(pickers.folders->setPath(folder));
+    pickers.pickDrive(startDrive.toUtf8());
+    QVERIFY(pickers.folders->setPath(folder.toUtf8()));
     const QStringList rowsBefore = rowTexts(*pickers.folders);
-    QString driveWhileShown;
+    QByteArray driveWhileShown;
     messages.onShow = [&] {
         driveWhileShown = pickers.drives->drive();
     };
@@ -353,9 +531,9 @@ void PickersTest::unreadableDriveIsReportedAndRestored()
     QCOMPARE(message.text,
              "Access denied!. Please check drive " + QDir::toNativeSeparators("/media/cdrom/"));
     QCOMPARE(message.parent, &pickers.window);
-    QCOMPARE(driveWhileShown, QStringLiteral("/media/cdrom"));
-    QCOMPARE(pickers.drives->drive(), startDrive);
-    QCOMPARE(pickers.folders->path(), folder);
+    QCOMPARE(driveWhileShown, QByteArray("/media/cdrom"));
+    QCOMPARE(pickers.drives->drive(), startDrive.toUtf8());
+    QCOMPARE(pickers.folders->path(), folder.toUtf8());
     QCOMPARE(rowTexts(*pickers.folders), rowsBefore);
     // The restoring step raised the change again, and that run rewrote the drive root.
     QCOMPARE(changes.size(), 2);
@@ -377,8 +555,8 @@ void PickersTest::twoPickersKeepSeparateDriveRoots()
     QCOMPARE(messages.shown().first().parent, &first.window);
     QCOMPARE(first.picker.driveRoot(), QDir::toNativeSeparators("/"));
     QCOMPARE(second.picker.driveRoot(), QDir::toNativeSeparators("/media/usb/"));
-    QCOMPARE(second.drives->drive(), QStringLiteral("/media/usb"));
-    QCOMPARE(second.folders->path(), QStringLiteral("/media/usb"));
+    QCOMPARE(second.drives->drive(), QByteArray("/media/usb"));
+    QCOMPARE(second.folders->path(), QByteArray("/media/usb"));
 }
 
 void PickersTest::localListingOffersOnlyVisibleFolders()
@@ -395,10 +573,10 @@ void PickersTest::localListingOffersOnlyVisibleFolders()
     QVERIFY(QFile::link(dir.filePath("notes.txt"), dir.filePath("linked-file")));
     QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath("broken")));
 
-    const FolderListing listing = LocalFileSystem().listFolder(temp.path());
+    const FolderListing listing = LocalFileSystem().listFolder(QFile::encodeName(temp.path()));
 
     QVERIFY(listing.readable);
-    QCOMPARE(listing.subfolders, (QStringList {"Alpha", "beta", "gamma", "linked"}));
+    QCOMPARE(listing.subfolders, (QByteArrayList {"Alpha", "beta", "gamma", "linked"}));
 }
 
 void PickersTest::localListingOfUnreadablePathGivesReason_data()
@@ -419,7 +597,8 @@ void PickersTest::localListingOfUnreadablePathGivesReason()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
-    const FolderListing listing = LocalFileSystem().listFolder(QDir(temp.path()).filePath(name));
+    const FolderListing listing =
+        LocalFileSystem().listFolder(QFile::encodeName(QDir(temp.path()).filePath(name)));
 
     QVERIFY(!listing.readable);
     QVERIFY(!listing.reason.trimmed().isEmpty());
@@ -430,9 +609,9 @@ void PickersTest::localDrivesStartWithRoot()
 #ifdef Q_OS_WIN
     QSKIP("Drive letters have no common first entry.");
 #else
-    const QStringList drives = LocalFileSystem().drives();
+    const QByteArrayList drives = LocalFileSystem().drives();
     QVERIFY(!drives.isEmpty());
-    QCOMPARE(drives.first(), QStringLiteral("/"));
+    QCOMPARE(drives.first(), QByteArray("/"));
     QCOMPARE(drives.count("/"), 1);
     QVERIFY(!driveOfPath(drives, LocalFileSystem().currentFolder()).isEmpty());
 #endif
@@ -440,23 +619,36 @@ void PickersTest::localDrivesStartWithRoot()
 
 void PickersTest::pickableVolumes_data()
 {
-    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("folder");
     QTest::addColumn<QByteArray>("type");
     QTest::addColumn<bool>("pickable");
 
-    QTest::newRow("root, even as a container overlay") << "/" << QByteArray("overlay") << true;
-    QTest::newRow("usb stick") << "/media/ann/USB" << QByteArray("vfat") << true;
+    QTest::newRow("root, even as a container overlay")
+        << QByteArray("/") << QByteArray("overlay") << true;
+    QTest::newRow("usb stick") << QByteArray("/media/ann/USB") << QByteArray("vfat") << true;
     QTest::newRow("removable media under /run/media")
-        << "/run/media/ann/USB" << QByteArray("exfat") << true;
-    QTest::newRow("network share") << "/mnt/share" << QByteArray("nfs4") << true;
-    QTest::newRow("other overlay") << "/var/lib/docker/merged" << QByteArray("overlay") << false;
-    QTest::newRow("kernel view") << "/proc" << QByteArray("proc") << false;
-    QTest::newRow("control groups") << "/sys/fs/cgroup" << QByteArray("cgroup2") << false;
-    QTest::newRow("memory file system") << "/tmp" << QByteArray("tmpfs") << false;
-    QTest::newRow("snap image") << "/snap/core/17" << QByteArray("squashfs") << false;
-    QTest::newRow("disk under /run") << "/run/credentials" << QByteArray("ext4") << false;
-    QTest::newRow("disk under /dev") << "/dev/hugepages" << QByteArray("ext4") << false;
-    QTest::newRow("name prefix of /sys") << "/system" << QByteArray("ext4") << true;
+        << QByteArray("/run/media/ann/USB") << QByteArray("exfat") << true;
+    QTest::newRow("network share") << QByteArray("/mnt/share") << QByteArray("nfs4") << true;
+    QTest::newRow("other overlay")
+        << QByteArray("/var/lib/docker/merged") << QByteArray("overlay") << false;
+    QTest::newRow("kernel view") << QByteArray("/proc") << QByteArray("proc") << false;
+    QTest::newRow("control groups")
+        << QByteArray("/sys/fs/cgroup") << QByteArray("cgroup2") << false;
+    QTest::newRow("memory file system") << QByteArray("/tmp") << QByteArray("tmpfs") << false;
+    QTest::newRow("snap image") << QByteArray("/snap/core/17") << QByteArray("squashfs") << false;
+    QTest::newRow("disk under /run")
+        << QByteArray("/run/credentials") << QByteArray("ext4") << false;
+    QTest::newRow("disk under /dev") << QByteArray("/dev/hugepages") << QByteArray("ext4") << false;
+    QTest::newRow("name prefix of /sys") << QByteArray("/system") << QByteArray("ext4") << true;
+    QTest::newRow("shared memory") << QByteArray("/dev/shm") << QByteArray("tmpfs") << false;
+    QTest::newRow("memory file system mounted by a person")
+        << QByteArray("/mnt/scratch") << QByteArray("tmpfs") << true;
+    QTest::newRow("memory file system as removable medium")
+        << QByteArray("/media/ann/ram") << QByteArray("ramfs") << true;
+    QTest::newRow("memory file system beside /mnt")
+        << QByteArray("/mnt2/x") << QByteArray("tmpfs") << false;
+    QTest::newRow("mount folder that is not text")
+        << QByteArray("/media/caf\xe9") << QByteArray("vfat") << true;
 }
 
 void PickersTest::pickableVolumes()
@@ -464,7 +656,7 @@ void PickersTest::pickableVolumes()
 #ifdef Q_OS_WIN
     QSKIP("Windows lists drive letters, not mounts.");
 #else
-    QFETCH(QString, folder);
+    QFETCH(QByteArray, folder);
     QFETCH(QByteArray, type);
     QFETCH(bool, pickable);
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -57,6 +58,24 @@ bool isKind(const QWidget *control, ControlKind kind)
     return false;
 }
 
+// Within each container, the controls that the layout lists there, from front to back.
+void verifyStacking(const QWidget *form, std::span<const ControlDesign> layout)
+{
+    QMap<QString, QStringList> listed;
+    for (const ControlDesign &design : layout)
+        listed[QString::fromUtf8(design.container)].append(QString::fromUtf8(design.name));
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
+        const QObject *container = it.key().isEmpty() ? form : form->findChild<QWidget *>(it.key());
+        QStringList frontToBack;
+        // A container lists its children from back to front.
+        for (const QObject *child : container->children()) {
+            if (child->isWidgetType() && it.value().contains(child->objectName()))
+                frontToBack.prepend(child->objectName());
+        }
+        QCOMPARE(frontToBack, it.value());
+    }
+}
+
 } // namespace
 
 void verifyLayout(const QWidget *form, std::span<const ControlDesign> layout)
@@ -77,4 +96,5 @@ void verifyLayout(const QWidget *form, std::span<const ControlDesign> layout)
             QCOMPARE(control->size(),
                      QSize(design.width / twipsPerPixel, design.height / twipsPerPixel));
     }
+    verifyStacking(form, layout);
 }

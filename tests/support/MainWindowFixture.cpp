@@ -10,7 +10,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+
+namespace {
+
+QStyleOptionButton styleOptionOf(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return option;
+}
+
+bool isRadio(const QAbstractButton *button)
+{
+    return qobject_cast<const QRadioButton *>(button);
+}
+
+} // namespace
 
 MainWindowFixture::MainWindowFixture(const QString &toolFolder, const QString &startFolder,
                                      GeneratorStarter *generator)
@@ -85,4 +104,33 @@ QStringList MainWindowFixture::chosen() const
     }
     names.sort();
     return names;
+}
+
+QPoint MainWindowFixture::markOf(const QAbstractButton *button) const
+{
+    const QStyleOptionButton option = styleOptionOf(button);
+    const QRect mark = button->style()->subElementRect(
+        isRadio(button) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+        button);
+    return button->mapTo(window.get(), (mark & button->rect()).center());
+}
+
+QPoint MainWindowFixture::captionOf(const QAbstractButton *button) const
+{
+    const QStyleOptionButton option = styleOptionOf(button);
+    const QRect contents = button->style()->subElementRect(
+        isRadio(button) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option,
+        button);
+    // The caption is drawn from the left of its room, centred in height.
+    const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+    return button->mapTo(window.get(),
+                         QPoint(contents.left() + textWidth / 2, contents.center().y()));
+}
+
+void MainWindowFixture::clickAt(QPoint point) const
+{
+    QWidget *hit = window->childAt(point);
+    if (!hit)
+        qFatal("nothing at %d, %d", point.x(), point.y());
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window.get(), point));
 }

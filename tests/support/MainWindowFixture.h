@@ -11,6 +11,7 @@
 #include <memory>
 
 class FolderList;
+class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -43,6 +44,14 @@ struct MainWindowFixture
     void paste(const QString &name, const QString &text) const;
     void make() const;
     void reset() const;
+
+    // Where a user aims at a check box or option button, in window coordinates: the middle
+    // of its mark, and the middle of its caption.
+    QPoint markOf(const QAbstractButton *button) const;
+    QPoint captionOf(const QAbstractButton *button) const;
+    // A click where the user clicks: at `point` in window coordinates, on the control that
+    // lies in front there.
+    void clickAt(QPoint point) const;
 
     QString shown() const;
     QString commandText() const;
