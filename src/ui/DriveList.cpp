@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "DriveList.h"
 
+#include "DriveModel.h"
 #include "DriveOfPath.h"
 #include "FileSystem.h"
-#include "FolderPath.h"
 
 #include <QSignalBlocker>
 
 #include <algorithm>
 
-DriveList::DriveList(const FileSystem &files, QWidget *parent) : QComboBox(parent), m_files(files)
+DriveList::DriveList(const FileSystem &files, QWidget *parent)
+    : QComboBox(parent), m_files(files), m_model(new DriveModel(this))
 {
     setEditable(false);
-    fill(files.drives());
+    setModel(m_model);
+    m_model->setDrives(files.drives());
+    setCurrentIndex(0);
     setDriveFromPath(files.currentFolder());
     connect(this, &QComboBox::currentIndexChanged, this, &DriveList::changed);
 }
@@ -24,18 +27,14 @@ QByteArray DriveList::drive() const
 
 QByteArrayList DriveList::drives() const
 {
-    QByteArrayList texts;
-    texts.reserve(count());
-    for (int row = 0; row < count(); ++row)
-        texts.append(itemData(row).toByteArray());
-    return texts;
+    return m_model->drives();
 }
 
 void DriveList::setDriveFromPath(const QByteArray &path)
 {
-    const int row = findData(driveOfPath(drives(), path));
+    const qsizetype row = drives().indexOf(driveOfPath(drives(), path));
     if (row >= 0)
-        setCurrentIndex(row);
+        setCurrentIndex(int(row));
 }
 
 void DriveList::showPopup()
@@ -53,14 +52,7 @@ void DriveList::refresh()
         return;
     const QByteArray current = drive();
     const QSignalBlocker quiet(this);
-    clear();
-    fill(now);
-    setCurrentIndex(
-        std::max(0, findData(now.contains(current) ? current : driveOfPath(now, current))));
-}
-
-void DriveList::fill(const QByteArrayList &drives)
-{
-    for (const QByteArray &drive : drives)
-        addItem(shownPath(drive), drive);
+    m_model->setDrives(now);
+    const QByteArray kept = now.contains(current) ? current : driveOfPath(now, current);
+    setCurrentIndex(int(std::max<qsizetype>(0, now.indexOf(kept))));
 }

@@ -4,6 +4,7 @@
 #include <QByteArrayList>
 #include <QComboBox>
 
+class DriveModel;
 class FileSystem;
 
 // The drives a person would pick, starting on the one that holds the current folder.
@@ -33,7 +34,7 @@ signals:
 
 private:
     void refresh();
-    void fill(const QByteArrayList &drives);
 
     const FileSystem &m_files;
+    DriveModel *m_model;
 };

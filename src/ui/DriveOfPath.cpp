@@ -16,9 +16,22 @@ bool beginsWith(const QByteArray &path, const QByteArray &folder)
 #endif
 }
 
+// Drive texts are mount folders as the system lists them, so a trailing separator is all
+// there is to tidy; a full clean for each of a thousand mounts would show in every change.
+QByteArray driveFolder(const QByteArray &drive)
+{
+    QByteArray folder = drive;
+#ifdef Q_OS_WIN
+    folder.replace('\\', '/');
+#endif
+    while (folder.size() > 1 && folder.endsWith('/') && !folder.endsWith(":/"))
+        folder.chop(1);
+    return folder;
+}
+
 bool holds(const QByteArray &drive, const QByteArray &path)
 {
-    const QByteArray folder = cleanFolderPath(drive);
+    const QByteArray folder = driveFolder(drive);
     if (folder.isEmpty() || !beginsWith(path, folder))
         return false;
     return path.size() == folder.size() || folder.endsWith('/') || path.at(folder.size()) == '/';

@@ -102,7 +102,7 @@ void tst_WineWindow::windowsGeneratorWritesIntoChosenFolder()
 
     MainWindowFixture main(run.toolFolder, root.path(), &localPlatform().generator);
     main.files.addFolder(run.outputFolder);
-    QVERIFY(main.folders()->setPath(run.outputFolder));
+    QVERIFY(main.folders()->setPath(QFile::encodeName(run.outputFolder)));
     main.type(QStringLiteral("txtOutFile"), QStringLiteral("new prm"));
     main.option(QStringLiteral("optLeft90"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("30"));
