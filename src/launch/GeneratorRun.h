@@ -7,8 +7,8 @@
 #include <string>
 
 // A generator started by LaunchWatchedGenerator, watched until it ends. Its standard error
-// goes to an unnamed file rather than a pipe: a generator that outlives the front end then
-// goes on writing there instead of dying of a broken pipe.
+// goes to a file (in memory, or a temporary file on Windows) rather than a pipe: a generator
+// that outlives the front end then goes on writing there instead of dying of a broken pipe.
 class GeneratorRun
 {
 public:
@@ -23,7 +23,8 @@ public:
     GeneratorRun &operator=(GeneratorRun &&other) noexcept;
     GeneratorRun(const GeneratorRun &) = delete;
     GeneratorRun &operator=(const GeneratorRun &) = delete;
-    // Lets go of a generator still running: it keeps running and is not reported.
+    // Lets go of a generator still running: it keeps running and is not reported. Meant for
+    // the caller's own end, after which the system collects the generator's end.
     ~GeneratorRun();
 
     const std::string &program() const

@@ -122,13 +122,13 @@ void tst_Load::makeItAThousandTimes()
     const qint64 pressing = clock.elapsed();
     QTRY_COMPARE_WITH_TIMEOUT(loggedLines(log).size(), qsizetype(presses), 60000);
     const qint64 allRun = clock.elapsed();
-    const std::size_t stillWatched = generator.unreported();
+    const std::size_t unreported = generator.unreported();
     QTRY_COMPARE_WITH_TIMEOUT(generator.unreported(), std::size_t(0), 60000);
     const qint64 allEnded = clock.elapsed();
     const qsizetype descriptorsAfter = openDescriptors();
-    qInfo("%d starts: pressed in %lld ms, all run after %lld ms (%zu then still watched), all "
-          "ended and collected after %lld ms; open descriptors %lld before, %lld after",
-          presses, pressing, allRun, stillWatched, allEnded, qlonglong(descriptorsBefore),
+    qInfo("%d starts: pressed in %lld ms, all run after %lld ms (%zu ends then not yet "
+          "reported), all ends reported after %lld ms; open descriptors %lld before, %lld after",
+          presses, pressing, allRun, unreported, allEnded, qlonglong(descriptorsBefore),
           qlonglong(descriptorsAfter));
 
     QVERIFY(messages.shown().isEmpty());

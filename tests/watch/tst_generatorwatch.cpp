@@ -12,12 +12,16 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +73,21 @@ QStringList texts(const RecordingMessageBox &messages)
     return shown;
 }
 
+// A read-only folder needs a bind mount, in a mount namespace of this process's own so that
+// nothing outside sees it; that takes root.
+QString makeReadOnly(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (unshare(CLONE_NEWNS) != 0
+        || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0
+        || mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr)
+            != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
 QList<QMessageBox *> openMessageBoxes()
 {
     QList<QMessageBox *> boxes;
@@ -89,6 +108,7 @@ private slots:
     void failedRunIsWarnedOnce_data();
     void failedRunIsWarnedOnce();
     void everyFailureOfOverlappingRunsIsWarned();
+    void endFoundAtTheNextStartIsWarnedFromTheLoop();
     void warningsLeaveTheWindowUsable();
 };
 
@@ -100,6 +120,10 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce_data()
 
     const QByteArray standin = QByteArray(STANDIN_PATH);
     QTest::newRow("success") << QByteArray() << "tracks" << QString();
+    QTest::newRow("read-only output folder")
+        << QByteArray() << "read-only"
+        << "%1/lapforge.exe ended with exit status 1. The end of its error output:\n\n"
+           "lapforge: cannot write %2/read-only/new_prm: Read-only file system";
     QTest::newRow("output folder is a file")
         << QByteArray() << "a file"
         << "%1/lapforge.exe ended with exit status 1. The end of its error output:\n\n"
@@ -130,6 +154,13 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce()
     const QString toolFolder = root.filePath(QStringLiteral("tools"));
     QVERIFY(QDir().mkpath(toolFolder));
     QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("tracks"))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("read-only"))));
+    const QByteArray readOnly = QFile::encodeName(root.filePath(QStringLiteral("read-only")));
+    const auto unmount = qScopeGuard([&readOnly] { umount(readOnly.constData()); });
+    if (outputFolder == QLatin1String("read-only")) {
+        if (const QString refused = makeReadOnly(root.filePath(outputFolder)); !refused.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no read-only bind mount here: ") + refused));
+    }
     QFile file(root.filePath(QStringLiteral("a file")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
@@ -202,6 +233,36 @@ void tst_GeneratorWatch::everyFailureOfOverlappingRunsIsWarned()
     QVERIFY(hasNoChildToReap());
     QCOMPARE(childProcesses(), QString());
     QCOMPARE(openDescriptors(), descriptorsBefore);
+}
+
+// A press that comes before the event loop has seen the last generator end collects that end
+// itself; the warning still comes from the event loop, once.
+void tst_GeneratorWatch::endFoundAtTheNextStartIsWarnedFromTheLoop()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QVERIFY(writeScript(root.filePath(QStringLiteral("lapforge.exe")),
+                        "for last; do :; done\n"
+                        "case \"$last\" in */fail*) echo \"cannot make ${last##*/}\" >&2; "
+                        "exit 1;; esac"));
+    LocalGeneratorStarter starter;
+    MainWindowFixture main(root.path(), QStringLiteral("/tracks"), &starter);
+
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("fail-1"));
+    main.make();
+    // Waits for the end without collecting it and without running the event loop.
+    siginfo_t ended = {};
+    QCOMPARE(waitid(P_ALL, 0, &ended, WEXITED | WNOWAIT), 0);
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("ok-2"));
+    main.make();
+    QVERIFY(main.messages.shown().isEmpty());
+
+    QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
+    QCOMPARE(texts(main.messages),
+             QStringList {root.path()
+                          + QStringLiteral("/lapforge.exe ended with exit status 1. The end of "
+                                           "its error output:\n\ncannot make fail-1")});
+    QCOMPARE(main.messages.shown().size(), 1);
 }
 
 // The window's own message boxes: each warning opens a box of its own that does not block
