@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProcessChecks.h"
 #include "TestFiles.h"
 
 #include "LaunchGenerator.h"
@@ -36,17 +37,6 @@ private:
     pid_t m_pid = 0;
 };
 
-std::vector<std::string> entriesOf(const std::string &folder)
-{
-    std::vector<std::string> entries;
-    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
-        entries.push_back(entry.path().filename().string());
-    std::sort(entries.begin(), entries.end(), [](const std::string &a, const std::string &b) {
-        return std::stol(a) < std::stol(b);
-    });
-    return entries;
-}
-
 // The process whose command line is exactly `argv`; 0 when there is none (yet).
 pid_t findProcess(const std::string &argv)
 {
@@ -67,14 +57,6 @@ std::string statusField(pid_t pid, const std::string &name)
         return {};
     const std::size_t start = status.find_first_not_of(" \t", at + name.size() + 2);
     return status.substr(start, status.find('\n', start) - start);
-}
-
-std::string childrenOfThisProcess()
-{
-    std::string children;
-    for (const fs::directory_entry &task : fs::directory_iterator("/proc/self/task"))
-        children += readFile(task.path().string() + "/children");
-    return children;
 }
 
 } // namespace
@@ -151,7 +133,7 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
     const std::string argv = std::string("/bin/sleep") + '\0' + seconds + '\0';
     REQUIRE(eventually([&] { return (sleeper.pid() = findProcess(argv)) > 0; }));
     const std::string proc = "/proc/" + std::to_string(sleeper.pid());
-    CHECK(entriesOf(proc + "/fd") == std::vector<std::string> {"0", "1", "2"});
+    CHECK(openDescriptors(std::to_string(sleeper.pid())) == std::vector<int> {0, 1, 2});
     CHECK(statusField(sleeper.pid(), "SigBlk") == std::string(16, '0'));
     CHECK(statusField(sleeper.pid(), "SigIgn") == std::string(16, '0'));
     CHECK(fs::read_symlink(proc + "/cwd") == fs::canonical(workFolder));
@@ -159,7 +141,7 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
 
 TEST_CASE("starts leave no zombie and no open descriptor")
 {
-    const std::vector<std::string> descriptorsBefore = entriesOf("/proc/self/fd");
+    const std::vector<int> descriptorsBefore = openDescriptors();
     CommandLine started("/bin/true");
     started.appendOption(" -a -b -c -d -e -f -g -h -i -j -k -l ");
     const CommandLine missing("/nonexistent/lapforge.exe");
@@ -175,6 +157,6 @@ TEST_CASE("starts leave no zombie and no open descriptor")
     int status = 0;
     const pid_t reaped = waitpid(-1, &status, WNOHANG);
     CHECK_MESSAGE((reaped == 0 || (reaped < 0 && errno == ECHILD)), "a child was left to reap");
-    CHECK(childrenOfThisProcess().find_first_not_of(" \n") == std::string::npos);
-    CHECK(entriesOf("/proc/self/fd") == descriptorsBefore);
+    CHECK(childProcesses().empty());
+    CHECK(openDescriptors() == descriptorsBefore);
 }

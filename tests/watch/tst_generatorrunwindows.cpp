@@ -25,14 +25,6 @@ constexpr DWORD patience = 60000; // milliseconds; a program that takes longer h
 const std::string usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-c N] [-h N] "
                           "[-x N] [-w|-n|-s] [-m I] [-p I] [-f] -o PATH\n";
 
-CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments)
-{
-    CommandLine command(program);
-    for (const std::string &argument : arguments)
-        command.appendArgument(argument);
-    return command;
-}
-
 GeneratorRun start(const CommandLine &command)
 {
     auto started = LaunchWatchedGenerator(command);

@@ -56,14 +56,6 @@ GeneratorEnd runToEnd(const CommandLine &command)
     return *end;
 }
 
-CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments)
-{
-    CommandLine command(program);
-    for (const std::string &argument : arguments)
-        command.appendArgument(argument);
-    return command;
-}
-
 } // namespace
 
 TEST_CASE("only the last 4 KiB of the error output are kept, without a broken character")
