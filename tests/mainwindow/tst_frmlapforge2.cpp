@@ -115,7 +115,6 @@ private slots:
     void missingGeneratorNamesTheToolFolder();
     void unreadableOutputDriveIsReported();
     void outputLineCanBeSelectedNotEdited();
-    void renderToPng();
 };
 
 void tst_frmLapforge2::layoutMatchesTheDesign()
@@ -738,16 +737,6 @@ void tst_frmLapforge2::outputLineCanBeSelectedNotEdited()
     QCOMPARE(output->text(), line);
     output->selectAll();
     QCOMPARE(output->selectedText(), line);
-}
-
-void tst_frmLapforge2::renderToPng()
-{
-    MainWindowFixture main;
-    main.option(QStringLiteral("optLoop"))->click();
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
-    const QString path = QStringLiteral(LAPFORGE_BUILD_DIR "/frmLapforge2.png");
-    QVERIFY(main.window->grab().save(path));
 }
 
 QTEST_MAIN(tst_frmLapforge2)
