@@ -35,7 +35,7 @@ CommandLine commandOf(const std::string &program, const std::vector<std::string>
 
 GeneratorRun start(const CommandLine &command)
 {
-    auto started = LaunchWatchedGenerator(command);
+    auto started = LaunchGenerator(command);
     if (auto *failure = std::get_if<LaunchFailure>(&started))
         FAIL(failure->message());
     return std::move(std::get<GeneratorRun>(started));
