@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-// A generator started by LaunchWatchedGenerator, watched until it ends. Its standard error
+// A generator started by LaunchGenerator, watched until it ends. Its standard error
 // goes to a file (in memory, or a temporary file on Windows) rather than a pipe: a generator
 // that outlives the front end then goes on writing there instead of dying of a broken pipe.
 class GeneratorRun

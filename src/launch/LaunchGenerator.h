@@ -4,7 +4,6 @@
 #include "CommandLine.h"
 #include "GeneratorRun.h"
 
-#include <optional>
 #include <string>
 #include <variant>
 
@@ -37,13 +36,9 @@ LaunchFailure startFailure(LaunchFailure::Kind kind, const std::string &program,
 // Starts the command line's program with its argument list, without a shell and without
 // waiting for it. The program path is used as given, never looked up in PATH, and a file
 // that is not a program is reported rather than handed to a shell. The program inherits
-// the working folder, the environment and the standard streams, but no other open file
-// and none of the caller's ignored or blocked signals, and never remains a zombie of the
-// caller. It runs in a session of its own, out of reach of the caller's terminal. A
-// Windows program is started through Wine where the system cannot run it itself. Returns
-// nothing once the program runs, else why it could not be started.
-std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command);
-
-// Starts as LaunchGenerator does, and keeps what it takes to learn how the program ended:
-// the process, and its standard error, which goes to memory instead of being inherited.
-std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command);
+// the working folder, the environment, standard input and output, but no other open file
+// and none of the caller's ignored or blocked signals. It runs in a session of its own, out
+// of reach of the caller's terminal, and its standard error goes to memory, so that how it
+// ended can be told once it has. A Windows program is started through Wine where the
+// system cannot run it itself. Returns the running program, else why it could not be started.
+std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command);

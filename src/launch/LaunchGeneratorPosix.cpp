@@ -74,16 +74,13 @@ void reportError(int reportFd, int error)
     while (write(reportFd, &error, sizeof error) < 0 && errno == EINTR) { }
 }
 
-constexpr int inheritedErrorOutput = -1;
-
 // A hangup of the front end's terminal must not reach a generator that is still writing,
 // so it runs in a session of its own. `errorOutput` becomes its standard error.
 [[noreturn]] void execGenerator(const ExecPlan &plan, int reportFd, int errorOutput)
 {
     setsid();
-    const bool redirected = errorOutput == STDERR_FILENO
-        ? fcntl(STDERR_FILENO, F_SETFD, 0) == 0
-        : errorOutput == inheritedErrorOutput || dup2(errorOutput, STDERR_FILENO) >= 0;
+    const bool redirected = errorOutput == STDERR_FILENO ? fcntl(STDERR_FILENO, F_SETFD, 0) == 0
+                                                         : dup2(errorOutput, STDERR_FILENO) >= 0;
     if (redirected) {
         closeOnExecAboveStandardStreams(plan.highestDescriptor);
         resetSignals();
@@ -91,31 +88,6 @@ constexpr int inheritedErrorOutput = -1;
     }
     reportError(reportFd, errno);
     _exit(127);
-}
-
-// The caller may have had other threads, whose locks the fork handlers of libraries could
-// wait for here forever; glibc's _Fork runs no such handlers.
-pid_t forkWithoutHandlers()
-{
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-    return _Fork();
-#else
-    return fork();
-#endif
-}
-
-// The intermediate child exits at once, so the generator is adopted by init (or the
-// session's subreaper) and never becomes a zombie of the caller.
-[[noreturn]] void runIntermediateChild(const ExecPlan &plan, int reportFd)
-{
-    const pid_t grandchild = forkWithoutHandlers();
-    if (grandchild == 0)
-        execGenerator(plan, reportFd, inheritedErrorOutput);
-    if (grandchild < 0) {
-        reportError(reportFd, errno);
-        _exit(1);
-    }
-    _exit(0);
 }
 
 void reap(pid_t child)
@@ -235,33 +207,7 @@ void closeIfOpen(int fd)
 
 } // namespace
 
-std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
-{
-    auto argv = startingArgv(command);
-    if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))
-        return *refusal;
-    const ExecPlan plan = makeExecPlan(std::get<std::vector<std::string>>(std::move(argv)));
-
-    int report[2];
-    if (!openReportPipe(report))
-        return failure(errno, command.program());
-
-    const pid_t child = forkWithSignalsBlocked([&] { runIntermediateChild(plan, report[1]); });
-    const int forkError = errno;
-    close(report[1]);
-
-    int error = forkError;
-    if (child > 0) {
-        reap(child);
-        error = readReportedError(report[0]);
-    }
-    close(report[0]);
-    if (error != 0)
-        return failure(error, command.program());
-    return std::nullopt;
-}
-
-std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command)
+std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
     auto argv = startingArgv(command);
     if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))

@@ -99,33 +99,6 @@ LaunchFailure failure(DWORD error, const std::string &program)
     return startFailure(kindOf(error), program, reasonOf(error, program));
 }
 
-} // namespace
-
-std::optional<LaunchFailure> LaunchGenerator(const CommandLine &command)
-{
-    std::wstring program;
-    std::wstring line;
-    if (!toWide(command.program(), program)
-        || !toWide(windowsCommandLine(command.program(), command.arguments()), line))
-        return failure(GetLastError(), command.program());
-
-    STARTUPINFOW startup {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started {};
-    // The application name is given, so the system never guesses where the program path
-    // ends when it holds blanks; no handle is inherited.
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
-        return failure(GetLastError(), command.program());
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return std::nullopt;
-}
-
-namespace {
-
 // Closes the handles it holds when the start returns, whichever way.
 class Handles
 {
@@ -181,7 +154,7 @@ HANDLE inheritableCopy(HANDLE handle, Handles &handles)
 
 } // namespace
 
-std::variant<GeneratorRun, LaunchFailure> LaunchWatchedGenerator(const CommandLine &command)
+std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
     std::wstring program;
     std::wstring line;

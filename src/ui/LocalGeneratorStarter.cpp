@@ -20,7 +20,7 @@ LocalGeneratorStarter::~LocalGeneratorStarter()
 std::optional<LaunchFailure> LocalGeneratorStarter::start(const CommandLine &command)
 {
     collectEndedMeanwhile();
-    auto started = LaunchWatchedGenerator(command);
+    auto started = LaunchGenerator(command);
     if (auto *failure = std::get_if<LaunchFailure>(&started))
         return std::move(*failure);
     Watched &watched =

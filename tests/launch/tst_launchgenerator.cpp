@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include "ComposeCommand.h"
@@ -96,7 +97,7 @@ TEST_CASE("the generator gets the composed arguments literally")
         const std::string outputPath = outputFolder + nativeSeparator + "new prm " + name;
         const Words expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
 
-        const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+        const std::optional<LaunchFailure> failure = launchToEnd(command);
         REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
         CHECK(eventually([&] { return recordedReport(outputPath) == reportOf(expected); }));
         CHECK(!holdsFileNamedX(root.path()));
@@ -133,7 +134,7 @@ TEST_CASE("every argument reaches the generator's argv exactly")
         const RecordingStandin recording(record);
         const CommandLine command = commandOf(STANDIN_PATH, row.arguments);
 
-        const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+        const std::optional<LaunchFailure> failure = launchToEnd(command);
         REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
         CHECK(eventually([&] { return recordedReport(record) == reportOf(row.arguments); }));
     }
@@ -173,7 +174,7 @@ TEST_CASE("a failed start says why, in words for its kind")
             fs::permissions(pathOf(program), fs::perms::owner_all | fs::perms::others_exec);
         }
 
-        const std::optional<LaunchFailure> failure = LaunchGenerator(CommandLine(program));
+        const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(program));
         REQUIRE(failure);
         CHECK(failure->kind == row.kind);
         CHECK(failure->program == program);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ProcessChecks.h"
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include "LaunchGenerator.h"
@@ -23,18 +24,23 @@ namespace {
 using Kind = LaunchFailure::Kind;
 
 // Kills the long-running program a test started, so a failed check leaves nothing behind.
-class StartedProcess
+// Ends a generator that would run on, however the test leaves, and collects its end so
+// that no zombie is left for the next test to find.
+class EndsRun
 {
 public:
-    ~StartedProcess()
+    explicit EndsRun(GeneratorRun &run) : m_run(run) { }
+    EndsRun(const EndsRun &) = delete;
+    EndsRun &operator=(const EndsRun &) = delete;
+    ~EndsRun()
     {
-        if (m_pid > 0)
-            kill(m_pid, SIGKILL);
+        kill(pid_t(m_run.process()), SIGKILL);
+        if (endSignalled(m_run, 60000))
+            m_run.collect();
     }
-    pid_t &pid() { return m_pid; }
 
 private:
-    pid_t m_pid = 0;
+    GeneratorRun &m_run;
 };
 
 // The process whose command line is exactly `argv`; 0 when there is none (yet).
@@ -87,7 +93,7 @@ TEST_CASE("a failed start of a file the system will not run says why")
         REQUIRE(writeFile(program, row.contents));
         fs::permissions(program, row.mode);
 
-        const std::optional<LaunchFailure> failure = LaunchGenerator(CommandLine(program));
+        const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(program));
         REQUIRE(failure);
         CHECK(failure->kind == row.kind);
         const std::string message = failure->message();
@@ -119,23 +125,29 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
     const std::string seconds = std::to_string(3000 + getpid() % 1000) + ".25";
     CommandLine command("/bin/sleep");
     command.appendArgument(seconds);
-    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+    auto launched = LaunchGenerator(command);
 
     pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
     signal(SIGUSR1, previousUsr1);
     close(leakedFile);
     close(leakedPipe[0]);
     close(leakedPipe[1]);
+    const LaunchFailure *failure = std::get_if<LaunchFailure>(&launched);
     REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+    GeneratorRun &run = std::get<GeneratorRun>(launched);
+    const EndsRun endsSleeper(run);
+    const pid_t sleeper = pid_t(run.process());
 
-    // Before exec the command line is still the test's, so a match means exec has happened.
-    StartedProcess sleeper;
+    // Before exec the command line is still the test's, so a match means exec has happened;
+    // the descriptors marked close-on-exec go a moment after the new command line shows.
     const std::string argv = std::string("/bin/sleep") + '\0' + seconds + '\0';
-    REQUIRE(eventually([&] { return (sleeper.pid() = findProcess(argv)) > 0; }));
-    const std::string proc = "/proc/" + std::to_string(sleeper.pid());
-    CHECK(openDescriptors(std::to_string(sleeper.pid())) == std::vector<int> {0, 1, 2});
-    CHECK(statusField(sleeper.pid(), "SigBlk") == std::string(16, '0'));
-    CHECK(statusField(sleeper.pid(), "SigIgn") == std::string(16, '0'));
+    REQUIRE(eventually([&] { return findProcess(argv) == sleeper; }));
+    const std::string proc = "/proc/" + std::to_string(sleeper);
+    CHECK(eventually([&] {
+        return openDescriptors(std::to_string(sleeper)) == std::vector<int> {0, 1, 2};
+    }));
+    CHECK(statusField(sleeper, "SigBlk") == std::string(16, '0'));
+    CHECK(statusField(sleeper, "SigIgn") == std::string(16, '0'));
     CHECK(fs::read_symlink(proc + "/cwd") == fs::canonical(workFolder));
 }
 
@@ -149,8 +161,7 @@ TEST_CASE("starts leave no zombie and no open descriptor")
     // Failed starts take other paths through the launch, so they are mixed in.
     for (int i = 0; i < 300; ++i) {
         const bool shouldFail = i % 3 == 2;
-        const std::optional<LaunchFailure> failure =
-            LaunchGenerator(shouldFail ? missing : started);
+        const std::optional<LaunchFailure> failure = launchToEnd(shouldFail ? missing : started);
         REQUIRE(failure.has_value() == shouldFail);
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include "LaunchGenerator.h"
@@ -50,9 +51,11 @@ TEST_CASE("the generator is not waited for and inherits no handle")
 
     CommandLine command(SLEEPER_PATH);
     command.appendArgument(marker.path());
-    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+    auto launched = LaunchGenerator(command);
     CloseHandle(writeEnd);
+    const LaunchFailure *failure = std::get_if<LaunchFailure>(&launched);
     REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+    GeneratorRun &run = std::get<GeneratorRun>(launched);
 
     // The sleeper runs until the marker goes; had the launch waited, it would have ended.
     const std::string ended = marker.path() + ".ended";
@@ -64,4 +67,6 @@ TEST_CASE("the generator is not waited for and inherits no handle")
 
     marker.remove();
     CHECK(eventually([&] { return std::filesystem::exists(pathOf(ended)); }));
+    CHECK(endSignalled(run, 60000));
+    CHECK(run.collect());
 }

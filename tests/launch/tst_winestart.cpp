@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include "LaunchGenerator.h"
@@ -207,7 +208,7 @@ TEST_CASE("a Windows generator is started through wine with the same arguments")
     command.appendArgument("-o");
     command.appendArgument(outputFolder + "/new prm");
     const CommandLine shown = command;
-    const std::optional<LaunchFailure> failure = LaunchGenerator(command);
+    const std::optional<LaunchFailure> failure = launchToEnd(command);
     setEnvironment("WINEPREFIX", "");
     REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
 
@@ -231,7 +232,7 @@ TEST_CASE("without wine, a Windows generator's failure says that Wine is needed"
     const std::string generator = root.filePath("lapforge.exe");
     makeExecutable(generator, "MZ");
 
-    const std::optional<LaunchFailure> failure = LaunchGenerator(CommandLine(generator));
+    const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(generator));
     REQUIRE(failure);
     CHECK(failure->kind == LaunchFailure::Kind::NeedsWine);
     CHECK(failure->message()

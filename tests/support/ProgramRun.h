@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "GeneratorRun.h"
+#include "LaunchGenerator.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,3 +17,10 @@ struct ProgramRun
 
 // Runs the program with exactly these arguments and waits for it to end.
 ProgramRun runProgram(const std::string &program, const std::vector<std::string> &arguments);
+
+// Waits at most `milliseconds` for a started generator to end; true once it has.
+bool endSignalled(const GeneratorRun &run, int milliseconds);
+
+// Starts the command line as the front end does and collects the generator's end, so that
+// no test leaves a zombie behind; why the start failed, if it did.
+std::optional<LaunchFailure> launchToEnd(const CommandLine &command);

@@ -3,6 +3,8 @@
 
 #include <cerrno>
 
+#include <poll.h>
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,4 +45,10 @@ ProgramRun runProgram(const std::string &program, const std::vector<std::string>
     }
     close(errors[0]);
     return run;
+}
+
+bool endSignalled(const GeneratorRun &run, int milliseconds)
+{
+    pollfd watched {run.endHandle(), POLLIN, 0};
+    return poll(&watched, 1, milliseconds) == 1;
 }

@@ -62,3 +62,8 @@ ProgramRun runProgram(const std::string &program, const std::vector<std::string>
     CloseHandle(readEnd);
     return run;
 }
+
+bool endSignalled(const GeneratorRun &run, int milliseconds)
+{
+    return WaitForSingleObject(run.endHandle(), DWORD(milliseconds)) == WAIT_OBJECT_0;
+}

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProgramRun.h"
 #include "TestFiles.h"
 
 #include "GeneratorRun.h"
@@ -11,7 +12,6 @@
 #include <iterator>
 #include <vector>
 
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -36,15 +36,9 @@ bool endsWith(const std::string &text, const std::string &end)
         && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-bool endSignalled(const GeneratorRun &run, int timeout)
-{
-    pollfd watched {run.endHandle(), POLLIN, 0};
-    return poll(&watched, 1, timeout) == 1;
-}
-
 GeneratorEnd runToEnd(const CommandLine &command)
 {
-    auto started = LaunchWatchedGenerator(command);
+    auto started = LaunchGenerator(command);
     if (auto *failure = std::get_if<LaunchFailure>(&started))
         FAIL(failure->message());
     GeneratorRun &run = std::get<GeneratorRun>(started);
@@ -102,7 +96,7 @@ TEST_CASE("a generator outlives the front end that started it")
         REQUIRE(frontEnd >= 0);
         if (frontEnd == 0) {
             setpgid(0, 0);
-            auto run = LaunchWatchedGenerator(commandOf(generator, {go, output}));
+            auto run = LaunchGenerator(commandOf(generator, {go, output}));
             const pid_t process =
                 std::holds_alternative<GeneratorRun>(run) ? pid_t(std::get<0>(run).process()) : 0;
             (void)!write(started[1], &process, sizeof process);

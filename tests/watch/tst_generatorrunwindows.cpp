@@ -27,7 +27,7 @@ const std::string usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-
 
 GeneratorRun start(const CommandLine &command)
 {
-    auto started = LaunchWatchedGenerator(command);
+    auto started = LaunchGenerator(command);
     if (auto *failure = std::get_if<LaunchFailure>(&started))
         FAIL(failure->message());
     return std::move(std::get<GeneratorRun>(started));
@@ -109,7 +109,7 @@ TEST_CASE("a watched generator's end is collected with its status and error outp
         CHECK(end.errorTail.empty() == (row.status == 0));
         CHECK(end.errorTail.size() <= GeneratorEnd::keptErrorOutput);
     }
-    CHECK(recordedArguments(good) == std::vector<std::string> {"-o", good});
+    CHECK(recordedReport(good) == reportOf({"-o", good}));
 }
 
 TEST_CASE("a generator ended from outside is reported with its exit code")
