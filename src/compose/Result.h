@@ -28,8 +28,10 @@ public:
     explicit operator bool() const { return m_state.index() == 0; }
 
     const Value &operator*() const & { return std::get<0>(m_state); }
+    Value &operator*() & { return std::get<0>(m_state); }
     Value &&operator*() && { return std::get<0>(std::move(m_state)); }
     const Value *operator->() const { return &std::get<0>(m_state); }
+    Value *operator->() { return &std::get<0>(m_state); }
     const Reason &failure() const { return std::get<1>(m_state); }
 
 private:

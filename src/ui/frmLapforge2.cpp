@@ -322,8 +322,8 @@ void frmLapforge2::cmdBuild_Click()
         reportNumberOutOfRange(command.failure());
         return;
     }
-    if (const auto failure = m_platform.generator.start(*command)) {
-        reportStartFailure(*failure);
+    if (const auto started = m_platform.generator.start(*command); !started) {
+        reportStartFailure(started.failure());
         return;
     }
     m_ui.txtOutput->setText(QString::fromStdString(command->text()));

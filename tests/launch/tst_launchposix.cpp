@@ -132,9 +132,8 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
     close(leakedFile);
     close(leakedPipe[0]);
     close(leakedPipe[1]);
-    const LaunchFailure *failure = std::get_if<LaunchFailure>(&launched);
-    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-    GeneratorRun &run = std::get<GeneratorRun>(launched);
+    REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
+    GeneratorRun &run = *launched;
     const EndsRun endsSleeper(run);
     const pid_t sleeper = pid_t(run.process());
 

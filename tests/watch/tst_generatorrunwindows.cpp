@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <variant>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -28,9 +27,9 @@ const std::string usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-
 GeneratorRun start(const CommandLine &command)
 {
     auto started = LaunchGenerator(command);
-    if (auto *failure = std::get_if<LaunchFailure>(&started))
-        FAIL(failure->message());
-    return std::move(std::get<GeneratorRun>(started));
+    if (!started)
+        FAIL(started.failure().message());
+    return *std::move(started);
 }
 
 GeneratorEnd runToEnd(GeneratorRun run)
