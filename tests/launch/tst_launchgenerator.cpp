@@ -97,8 +97,8 @@ TEST_CASE("the generator gets the composed arguments literally")
         const std::string outputPath = outputFolder + nativeSeparator + "new prm " + name;
         const Words expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
 
-        const std::optional<LaunchFailure> failure = launchToEnd(command);
-        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+        const auto launched = launchToEnd(command);
+        REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
         CHECK(eventually([&] { return recordedReport(outputPath) == reportOf(expected); }));
         CHECK(!holdsFileNamedX(root.path()));
     }
@@ -134,8 +134,8 @@ TEST_CASE("every argument reaches the generator's argv exactly")
         const RecordingStandin recording(record);
         const CommandLine command = commandOf(STANDIN_PATH, row.arguments);
 
-        const std::optional<LaunchFailure> failure = launchToEnd(command);
-        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+        const auto launched = launchToEnd(command);
+        REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
         CHECK(eventually([&] { return recordedReport(record) == reportOf(row.arguments); }));
     }
 }
@@ -174,11 +174,12 @@ TEST_CASE("a failed start says why, in words for its kind")
             fs::permissions(pathOf(program), fs::perms::owner_all | fs::perms::others_exec);
         }
 
-        const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(program));
-        REQUIRE(failure);
-        CHECK(failure->kind == row.kind);
-        CHECK(failure->program == program);
-        const std::string message = failure->message();
+        const auto launched = launchToEnd(CommandLine(program));
+        REQUIRE(!launched);
+        const LaunchFailure &failure = launched.failure();
+        CHECK(failure.kind == row.kind);
+        CHECK(failure.program == program);
+        const std::string message = failure.message();
         CHECK_MESSAGE(message.find(program) != std::string::npos, message);
         CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
         CHECK_MESSAGE(message.find("%1") == std::string::npos, message);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ProgramRun.h"
 
-std::optional<LaunchFailure> launchToEnd(const CommandLine &command)
+Result<void, LaunchFailure> launchToEnd(const CommandLine &command)
 {
     constexpr int patience = 60000; // milliseconds; a generator that takes longer has hung
     auto started = LaunchGenerator(command);
     if (!started)
-        return started.failure();
+        return Failure {started.failure()};
     GeneratorRun &run = *started;
     if (endSignalled(run, patience))
         run.collect();
-    return std::nullopt;
+    return {};
 }
