@@ -41,10 +41,8 @@ double nanosecondsPerCall(const BuildInputs &inputs, const CommandLine &base, in
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < iterations; ++i) {
-        CommandLine command = base;
-        std::int16_t turnInEffect = 0;
-        if (!ComposeCommand(inputs, command, turnInEffect))
-            sink += command.text().size() + static_cast<std::size_t>(turnInEffect);
+        if (const auto command = ComposeCommand(inputs, base))
+            sink += command->text().size();
     }
     const std::chrono::duration<double, std::nano> elapsed =
         std::chrono::steady_clock::now() - start;
@@ -59,7 +57,7 @@ int main()
     constexpr int iterations = 100'000;
 
     Module1::setToolFolder("/tools");
-    const CommandLine base = BaseCommand();
+    const CommandLine base = baseCommand();
     const BuildInputs inputs = workedExampleOne();
 
     std::size_t sink = 0;

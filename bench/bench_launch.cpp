@@ -43,8 +43,7 @@ bool spawnAndWait(const std::vector<char *> &argv)
 // A start as the front end makes it, with its end collected as the event loop would.
 bool launchAndCollect(const CommandLine &command)
 {
-    auto launched = LaunchGenerator(command);
-    auto *run = std::get_if<GeneratorRun>(&launched);
+    auto run = LaunchGenerator(command);
     if (!run)
         return false;
     pollfd end {run->endHandle(), POLLIN, 0};

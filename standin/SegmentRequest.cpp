@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
-#include <stdexcept>
 #include <string_view>
 
 namespace {
@@ -31,11 +30,14 @@ std::string quoted(const std::string &argument)
 }
 
 // Walks the arguments front to back; every step either takes what the grammar allows at
-// that point or leaves the argument for a later step.
+// that point or leaves the argument for a later step. The first rejection ends the walk:
+// the reader then stands at the end and keeps that rejection.
 class ArgumentReader
 {
 public:
     explicit ArgumentReader(const std::vector<std::string> &arguments) : m_arguments(arguments) { }
+
+    const std::optional<std::string> &rejection() const { return m_rejection; }
 
     bool atEnd() const { return m_next == m_arguments.size(); }
 
@@ -72,10 +74,18 @@ public:
         return takeValue(flag, "the output path", [](const std::string &) { return true; });
     }
 
-    [[noreturn]] void rejectNext(const std::string &why) const
+    void reject(const std::string &why)
     {
-        throw std::invalid_argument(quoted(m_arguments[m_next]) + " (argument "
-                                    + std::to_string(m_next + 1) + "): " + why);
+        if (!m_rejection)
+            m_rejection = why;
+        m_next = m_arguments.size();
+    }
+
+    void rejectNext(const std::string &why)
+    {
+        if (!atEnd())
+            reject(quoted(m_arguments[m_next]) + " (argument " + std::to_string(m_next + 1)
+                   + "): " + why);
     }
 
 private:
@@ -83,14 +93,15 @@ private:
                           bool (*isValid)(const std::string &))
     {
         if (atEnd())
-            throw std::invalid_argument(flag + " must be followed by " + what);
-        if (!isValid(m_arguments[m_next]))
+            reject(flag + " must be followed by " + what);
+        else if (!isValid(m_arguments[m_next]))
             rejectNext("expected " + what + " after " + flag);
-        return take();
+        return atEnd() ? std::string() : take();
     }
 
     const std::vector<std::string> &m_arguments;
     std::size_t m_next = 0;
+    std::optional<std::string> m_rejection;
 };
 
 bool isTurn(const std::string &kind)
@@ -140,7 +151,7 @@ std::string orNone(const std::optional<std::string> &value)
 
 } // namespace
 
-SegmentRequest SegmentRequest::parse(const std::vector<std::string> &arguments)
+Result<SegmentRequest, std::string> SegmentRequest::parse(const std::vector<std::string> &arguments)
 {
     SegmentRequest request;
     ArgumentReader reader(arguments);
@@ -148,8 +159,7 @@ SegmentRequest SegmentRequest::parse(const std::vector<std::string> &arguments)
     request.direction = reader.takeFlag({"-l", "-r"});
     if (!request.direction.empty()) {
         if (reader.atEnd())
-            throw std::invalid_argument(request.direction
-                                        + " must be followed by -9, -U, -S or -O");
+            reader.reject(request.direction + " must be followed by -9, -U, -S or -O");
         request.kind = reader.takeFlag({"-9", "-U", "-S", "-O"});
         if (request.kind.empty())
             reader.rejectNext("expected -9, -U, -S or -O after " + request.direction);
@@ -179,12 +189,14 @@ SegmentRequest SegmentRequest::parse(const std::vector<std::string> &arguments)
     request.flat = !reader.takeFlag({"-f"}).empty();
 
     if (reader.atEnd())
-        throw std::invalid_argument("missing -o and the output path");
-    if (!reader.nextIs({"-o"}))
+        reader.reject("missing -o and the output path");
+    else if (!reader.nextIs({"-o"}))
         reader.rejectNext("unknown, repeated or out of order");
-    request.outputPath = reader.takePath(reader.take());
-    if (!reader.atEnd())
-        reader.rejectNext("nothing may follow the output path");
+    else
+        request.outputPath = reader.takePath(reader.take());
+    reader.rejectNext("nothing may follow the output path");
+    if (reader.rejection())
+        return Failure {*reader.rejection()};
     return request;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Result.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,11 +25,11 @@ struct SegmentRequest
     bool flat = false;
     std::string outputPath;
 
-    // The request that `arguments` (without the program name) make. Throws
-    // std::invalid_argument, naming the offending argument, unless they follow the
-    // generator's grammar exactly: each option at most once, in its order, numbers in the
-    // form the front end writes them, and -o with one path last.
-    static SegmentRequest parse(const std::vector<std::string> &arguments);
+    // The request that `arguments` (without the program name) make, or, unless they follow
+    // the generator's grammar exactly, why not, naming the offending argument: each option
+    // at most once, in its order, numbers in the form the front end writes them, and -o
+    // with one path last.
+    static Result<SegmentRequest, std::string> parse(const std::vector<std::string> &arguments);
 
     // One line per part of the segment, for a person to read.
     std::string description() const;

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
-#include <stdexcept>
 #include <system_error>
 
 namespace {
@@ -50,12 +49,10 @@ int main(int argc, char **argv)
     // Tests of the launch send words that no request allows, to see each arrive intact.
     if (const std::string record = environmentValue("LAPFORGE_STANDIN_RECORD"); !record.empty())
         writeFile(record, received(arguments));
-    SegmentRequest request;
-    try {
-        request = SegmentRequest::parse(arguments);
-    } catch (const std::invalid_argument &rejection) {
-        std::cerr << "lapforge: " << rejection.what() << '\n' << usage;
+    const auto request = SegmentRequest::parse(arguments);
+    if (!request) {
+        std::cerr << "lapforge: " << request.failure() << '\n' << usage;
         return 2;
     }
-    return writeFile(request.outputPath, request.description() + received(arguments)) ? 0 : 1;
+    return writeFile(request->outputPath, request->description() + received(arguments)) ? 0 : 1;
 }

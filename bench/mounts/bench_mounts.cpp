@@ -51,7 +51,7 @@ public:
 class NoGenerator : public GeneratorStarter
 {
 public:
-    std::optional<LaunchFailure> start(const CommandLine &) override { return std::nullopt; }
+    Result<void, LaunchFailure> start(const CommandLine &) override { return {}; }
 };
 
 std::string mountFolder(int number)

@@ -9,8 +9,6 @@
 #include "frmLapforge1Layout.h"
 #include "frmLapforge2.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,22 +32,22 @@ frmLapforge1::frmLapforge1(Platform platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Where is Lapforge?"));
     setFixedClientSize(this, frmLapforge1Width, frmLapforge1Height);
     buildForm(this, frmLapforge1Layout(), m_platform);
-    m_drvList2 = findChild<DriveList *>(QStringLiteral("drvList2"));
-    m_Dir2 = findChild<FolderList *>(QStringLiteral("Dir2"));
-    m_cmdOK = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    m_ui.drvList2 = findChild<DriveList *>(QStringLiteral("drvList2"));
+    m_ui.Dir2 = findChild<FolderList *>(QStringLiteral("Dir2"));
+    m_ui.cmdOK = findChild<QPushButton *>(QStringLiteral("cmdOK"));
     // Some screen readers name a drop-down list by the label that is its buddy.
-    findChild<QLabel *>(QStringLiteral("Label5"))->setBuddy(m_drvList2);
-    m_toolPicker = std::make_unique<DrivePicker>(*m_drvList2, *m_Dir2, m_platform.messages);
-    m_cmdOK->setDefault(true);
+    findChild<QLabel *>(QStringLiteral("Label5"))->setBuddy(m_ui.drvList2);
+    m_toolPicker = std::make_unique<DrivePicker>(*m_ui.drvList2, *m_ui.Dir2, m_platform.messages);
+    m_ui.cmdOK->setDefault(true);
     // Enter presses "Ok" even while the folder list, which opens folders on Enter elsewhere,
     // has the focus.
-    m_Dir2->installEventFilter(this);
-    m_Dir2->setFocus();
+    m_ui.Dir2->installEventFilter(this);
+    m_ui.Dir2->setFocus();
 
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmLapforge1::cmdOK_Click);
+    connect(m_ui.cmdOK, &QPushButton::clicked, this, &frmLapforge1::cmdOK_Click);
     connect(findChild<QPushButton *>(QStringLiteral("cmdEnd")), &QPushButton::clicked, this,
             &frmLapforge1::cmdEnd_Click);
-    connect(m_drvList2, &DriveList::changed, this, &frmLapforge1::drvList2_Change);
+    connect(m_ui.drvList2, &DriveList::changed, this, &frmLapforge1::drvList2_Change);
     centreOnScreen(this);
 }
 
@@ -58,7 +56,7 @@ frmLapforge1::~frmLapforge1() = default;
 void frmLapforge1::cmdOK_Click()
 {
     // The main window's load builds the base command, so the tool folder comes first.
-    Module1::setToolFolder(nativeFolderPath(m_Dir2->path()));
+    Module1::setToolFolder(nativeFolderPath(m_ui.Dir2->path()));
     hide();
     if (!m_main)
         m_main = std::make_unique<frmLapforge2>(m_platform);
@@ -72,7 +70,7 @@ void frmLapforge1::cmdEnd_Click()
 
 void frmLapforge1::drvList2_Change()
 {
-    m_toolPicker->Change();
+    m_toolPicker->change();
 }
 
 void frmLapforge1::keyPressEvent(QKeyEvent *event)
@@ -87,15 +85,9 @@ void frmLapforge1::keyPressEvent(QKeyEvent *event)
 
 bool frmLapforge1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_Dir2 && isEnter(event)) {
-        m_cmdOK->click();
+    if (watched == m_ui.Dir2 && isEnter(event)) {
+        m_ui.cmdOK->click();
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmLapforge1::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    QCoreApplication::quit();
 }

@@ -29,17 +29,21 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void cmdOK_Click();
     void cmdEnd_Click();
     void drvList2_Change();
 
+    struct Controls
+    {
+        DriveList *drvList2;
+        FolderList *Dir2;
+        QPushButton *cmdOK;
+    };
+
     Platform m_platform;
-    DriveList *m_drvList2;
-    FolderList *m_Dir2;
-    QPushButton *m_cmdOK;
+    Controls m_ui {};
     std::unique_ptr<DrivePicker> m_toolPicker;
     std::unique_ptr<frmLapforge2> m_main;
 };

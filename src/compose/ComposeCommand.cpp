@@ -22,14 +22,14 @@ struct SegmentRow
 
 // Tested in this order; a segment option wins over a loop direction chosen with it.
 constexpr std::array segmentRows {
-    SegmentRow {&BuildInputs::optLeft90, " -l -9 ", NumberField::txtTurn, 1},
-    SegmentRow {&BuildInputs::optRight90, " -r  -9 ", NumberField::txtTurn, 1},
-    SegmentRow {&BuildInputs::opt180l, " -l -U ", NumberField::txtTurn, 1},
-    SegmentRow {&BuildInputs::opt180r, " -r -U ", NumberField::txtTurn, 1},
-    SegmentRow {&BuildInputs::optSlideL, " -l -S ", NumberField::txtTurn, 0},
-    SegmentRow {&BuildInputs::optSlideR, " -r -S ", NumberField::txtTurn, 0},
-    SegmentRow {&BuildInputs::optLleft, " -l -O ", NumberField::txtLTurn, 1},
-    SegmentRow {&BuildInputs::optLright, " -r -O ", NumberField::txtLTurn, 1},
+    SegmentRow {&BuildInputs::optLeft90, " -l -9 ", &BuildInputs::txtTurn, 1},
+    SegmentRow {&BuildInputs::optRight90, " -r  -9 ", &BuildInputs::txtTurn, 1},
+    SegmentRow {&BuildInputs::opt180l, " -l -U ", &BuildInputs::txtTurn, 1},
+    SegmentRow {&BuildInputs::opt180r, " -r -U ", &BuildInputs::txtTurn, 1},
+    SegmentRow {&BuildInputs::optSlideL, " -l -S ", &BuildInputs::txtTurn, 0},
+    SegmentRow {&BuildInputs::optSlideR, " -r -S ", &BuildInputs::txtTurn, 0},
+    SegmentRow {&BuildInputs::optLleft, " -l -O ", &BuildInputs::txtLTurn, 1},
+    SegmentRow {&BuildInputs::optLright, " -r -O ", &BuildInputs::txtLTurn, 1},
 };
 
 struct OptionRow
@@ -72,32 +72,13 @@ const Row *firstChosen(const BuildInputs &inputs, const std::array<Row, count> &
     return nullptr;
 }
 
-const std::string &fieldText(const BuildInputs &inputs, NumberField field)
-{
-    switch (field) {
-    case NumberField::txtTurn:
-        return inputs.txtTurn;
-    case NumberField::txtLTurn:
-        return inputs.txtLTurn;
-    case NumberField::txtBank:
-        return inputs.txtBank;
-    case NumberField::txtHump:
-        return inputs.txtHump;
-    case NumberField::txtRise:
-        return inputs.txtRise;
-    case NumberField::txtLen:
-        break;
-    }
-    return inputs.txtLen;
-}
-
-// One composition on a working copy of the command line. A step returns false when a
-// number it needs lies beyond a double's range; the caller then drops the copy.
+// One composition on its own copy of the command line. A step returns false when a number
+// it needs lies beyond a double's range; the caller then drops the copy.
 class Composition
 {
 public:
-    Composition(const BuildInputs &inputs, const CommandLine &command)
-        : m_inputs(inputs), m_line(command)
+    Composition(const BuildInputs &inputs, CommandLine command)
+        : m_inputs(inputs), m_line(std::move(command))
     { }
 
     bool appendSegment();
@@ -111,13 +92,8 @@ public:
     void appendFlat();
     void appendOutput();
 
-    std::optional<NumberField> failedField() const { return m_failedField; }
-
-    void commitTo(CommandLine &command, std::int16_t &turnInEffect)
-    {
-        command = std::move(m_line);
-        turnInEffect = m_turnInEffect;
-    }
+    NumberField failedField() const { return *m_failedField; }
+    CommandLine takeLine() { return std::move(m_line); }
 
 private:
     std::optional<double> number(NumberField field);
@@ -131,7 +107,7 @@ private:
 
 std::optional<double> Composition::number(NumberField field)
 {
-    const std::optional<double> value = readNumber(fieldText(m_inputs, field));
+    const std::optional<double> value = readNumber(m_inputs.*field);
     if (!value)
         m_failedField = field;
     return value;
@@ -151,7 +127,7 @@ bool Composition::appendSegment()
     const SegmentRow *row = firstChosen(m_inputs, segmentRows);
     if (row == nullptr)
         return true;
-    const std::optional<double> turn = number(NumberField::txtTurn);
+    const std::optional<double> turn = number(&BuildInputs::txtTurn);
     if (!turn)
         return false;
     if (*turn == 0)
@@ -170,7 +146,7 @@ bool Composition::appendTwist()
     const OptionRow *row = firstChosen(m_inputs, twistRows);
     if (m_turnInEffect != 1 || row == nullptr)
         return true;
-    const std::optional<double> bank = number(NumberField::txtBank);
+    const std::optional<double> bank = number(&BuildInputs::txtBank);
     if (!bank)
         return false;
     if (*bank != 0)
@@ -183,7 +159,7 @@ bool Composition::appendHump()
 {
     if (!isChecked(m_inputs.chkHump))
         return true;
-    const std::optional<double> hump = number(NumberField::txtHump);
+    const std::optional<double> hump = number(&BuildInputs::txtHump);
     if (!hump)
         return false;
     appendNumbered(" -c ", *hump);
@@ -194,7 +170,7 @@ bool Composition::appendRise()
 {
     if (!isChecked(m_inputs.chkRise))
         return true;
-    const std::optional<double> rise = number(NumberField::txtRise);
+    const std::optional<double> rise = number(&BuildInputs::txtRise);
     if (!rise)
         return false;
     if (*rise != 0)
@@ -207,7 +183,7 @@ bool Composition::appendLength()
 {
     if (m_turnInEffect != 0)
         return true;
-    const std::optional<double> length = number(NumberField::txtLen);
+    const std::optional<double> length = number(&BuildInputs::txtLen);
     if (!length)
         return false;
     if (*length > 0 || *length < 0)
@@ -255,18 +231,16 @@ void Composition::appendOutput()
 
 } // namespace
 
-std::optional<NumberField> ComposeCommand(const BuildInputs &inputs, CommandLine &command,
-                                          std::int16_t &turnInEffect)
+Result<CommandLine, NumberField> ComposeCommand(const BuildInputs &inputs, CommandLine command)
 {
-    Composition composition(inputs, command);
+    Composition composition(inputs, std::move(command));
     if (!composition.appendSegment() || !composition.appendTwist() || !composition.appendHump()
         || !composition.appendRise() || !composition.appendLength())
-        return composition.failedField();
+        return Failure {composition.failedField()};
     composition.appendWidth();
     composition.appendTextureSpace();
     composition.appendSurface();
     composition.appendFlat();
     composition.appendOutput();
-    composition.commitTo(command, turnInEffect);
-    return std::nullopt;
+    return composition.takeLine();
 }

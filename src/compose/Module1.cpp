@@ -26,7 +26,7 @@ void Module1::setToolFolder(std::string_view folderPath)
     folder += nativeSeparator;
 }
 
-CommandLine BaseCommand()
+CommandLine baseCommand()
 {
     return CommandLine(Module1::toolFolder() + std::string(generatorFileName));
 }

@@ -20,4 +20,4 @@ void setToolFolder(std::string_view folderPath);
 inline constexpr std::string_view generatorFileName = "lapforge.exe";
 
 // The tool folder followed by the generator's file name and one blank.
-CommandLine BaseCommand();
+CommandLine baseCommand();

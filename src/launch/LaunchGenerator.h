@@ -3,9 +3,9 @@
 
 #include "CommandLine.h"
 #include "GeneratorRun.h"
+#include "Result.h"
 
 #include <string>
-#include <variant>
 
 struct LaunchFailure
 {
@@ -41,4 +41,4 @@ LaunchFailure startFailure(LaunchFailure::Kind kind, const std::string &program,
 // of reach of the caller's terminal, and its standard error goes to memory, so that how it
 // ended can be told once it has. A Windows program is started through Wine where the
 // system cannot run it itself. Returns the running program, else why it could not be started.
-std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command);
+Result<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command);

@@ -207,19 +207,19 @@ void closeIfOpen(int fd)
 
 } // namespace
 
-std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
+Result<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
     auto argv = startingArgv(command);
-    if (const LaunchFailure *refusal = std::get_if<LaunchFailure>(&argv))
-        return *refusal;
-    const ExecPlan plan = makeExecPlan(std::get<std::vector<std::string>>(std::move(argv)));
+    if (!argv)
+        return Failure {argv.failure()};
+    const ExecPlan plan = makeExecPlan(*std::move(argv));
 
     const int errorOutput = openErrorOutput();
     int report[2];
     if (errorOutput < 0 || !openReportPipe(report)) {
         const int error = errno;
         closeIfOpen(errorOutput);
-        return failure(error, command.program());
+        return Failure {failure(error, command.program())};
     }
 
     const pid_t child =
@@ -246,5 +246,5 @@ std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &com
         reap(child);
     closeIfOpen(end);
     close(errorOutput);
-    return failure(error, command.program());
+    return Failure {failure(error, command.program())};
 }

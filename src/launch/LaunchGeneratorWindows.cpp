@@ -154,23 +154,23 @@ HANDLE inheritableCopy(HANDLE handle, Handles &handles)
 
 } // namespace
 
-std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
+Result<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
     std::wstring program;
     std::wstring line;
     if (!toWide(command.program(), program)
         || !toWide(windowsCommandLine(command.program(), command.arguments()), line))
-        return failure(GetLastError(), command.program());
+        return Failure {failure(GetLastError(), command.program())};
 
     Handles handles;
     const HANDLE errorOutput = handles.hold(openErrorOutput());
     if (errorOutput == INVALID_HANDLE_VALUE)
-        return failure(GetLastError(), command.program());
+        return Failure {failure(GetLastError(), command.program())};
     HANDLE inherited[] = {inheritableCopy(GetStdHandle(STD_INPUT_HANDLE), handles),
                           inheritableCopy(GetStdHandle(STD_OUTPUT_HANDLE), handles),
                           inheritableCopy(errorOutput, handles)};
     if (!inherited[2])
-        return failure(GetLastError(), command.program());
+        return Failure {failure(GetLastError(), command.program())};
     std::vector<HANDLE> list;
     for (HANDLE handle : inherited) {
         if (handle)
@@ -182,7 +182,7 @@ std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &com
     std::vector<char> attributes(size);
     auto *attributeList = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
     if (!InitializeProcThreadAttributeList(attributeList, 1, 0, &size))
-        return failure(GetLastError(), command.program());
+        return Failure {failure(GetLastError(), command.program())};
     const bool listed =
         UpdateProcThreadAttribute(attributeList, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, list.data(),
                                   list.size() * sizeof(HANDLE), nullptr, nullptr);
@@ -206,7 +206,7 @@ std::variant<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &com
     const DWORD error = GetLastError();
     DeleteProcThreadAttributeList(attributeList);
     if (!ran)
-        return failure(error, command.program());
+        return Failure {failure(error, command.program())};
     CloseHandle(started.hThread);
     return GeneratorRun(command.program(), started.dwProcessId, started.hProcess,
                         handles.release(errorOutput));

@@ -145,7 +145,7 @@ std::string winePrefix()
     return std::string(home != nullptr ? home : "") + "/.wine";
 }
 
-std::variant<std::vector<std::string>, LaunchFailure> startingArgv(const CommandLine &command)
+Result<std::vector<std::string>, LaunchFailure> startingArgv(const CommandLine &command)
 {
     if (!isWindowsProgram(command.program())) {
         std::vector<std::string> argv {command.program()};
@@ -155,7 +155,7 @@ std::variant<std::vector<std::string>, LaunchFailure> startingArgv(const Command
     const char *searchPath = std::getenv("PATH");
     const std::string wine = findOnPath("wine", searchPath != nullptr ? searchPath : "");
     if (wine.empty())
-        return LaunchFailure {LaunchFailure::Kind::NeedsWine, command.program(),
-                              "no wine was found on PATH"};
+        return Failure {LaunchFailure {LaunchFailure::Kind::NeedsWine, command.program(),
+                                       "no wine was found on PATH"}};
     return wineArgv(wine, command);
 }

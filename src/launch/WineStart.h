@@ -5,7 +5,6 @@
 #include "LaunchGenerator.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 // Lapforge itself is a Windows program. Where the system cannot run one, Wine starts it
@@ -30,4 +29,4 @@ std::string winePrefix();
 // The words that start the command line's program here, the program to execute first:
 // the command line itself, or, for a Windows program, wine from PATH with the program and
 // its arguments. Fails before anything is started when a Windows program finds no Wine.
-std::variant<std::vector<std::string>, LaunchFailure> startingArgv(const CommandLine &command);
+Result<std::vector<std::string>, LaunchFailure> startingArgv(const CommandLine &command);

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 
 std::int16_t optionValue(const QAbstractButton *button)
@@ -43,4 +44,15 @@ std::int16_t selectedIndex(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : static_cast<std::int16_t>(list->row(selected.constFirst()));
+}
+
+std::int16_t controlValue(const QWidget *control)
+{
+    if (const auto *box = qobject_cast<const QCheckBox *>(control))
+        return checkValue(box);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return optionValue(button);
+    if (const auto *list = qobject_cast<const QListWidget *>(control))
+        return selectedIndex(list);
+    return static_cast<std::int16_t>(qobject_cast<const QComboBox *>(control)->currentIndex());
 }

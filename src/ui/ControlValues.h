@@ -6,6 +6,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QListWidget;
+class QWidget;
 
 // The controls' states in the classic toolkit's values, which the command line is built from.
 
@@ -20,3 +21,7 @@ std::int16_t checkValue(const QCheckBox *box);
 
 // The selected row, -1 when none: a row that merely has the focus is not selected.
 std::int16_t selectedIndex(const QListWidget *list);
+
+// Whichever of the above `control` holds: an option button, a check box, a list's selected
+// row, or a combo box's current row.
+std::int16_t controlValue(const QWidget *control);

@@ -12,13 +12,13 @@ DrivePicker::DrivePicker(DriveList &drives, FolderList &folders, MessageBox &mes
     : m_drives(drives), m_folders(folders), m_messages(messages)
 { }
 
-void DrivePicker::Change()
+void DrivePicker::change()
 {
     GetDiskInfo();
-    QString reason;
-    if (m_folders.openDrive(m_drives.drive(), m_drives.drives(), &reason))
+    const auto opened = m_folders.openDrive(m_drives.drive(), m_drives.drives());
+    if (opened)
         return;
-    m_messages.critical(m_drives.window(), reason,
+    m_messages.critical(m_drives.window(), opened.failure(),
                         QStringLiteral("Access denied!. Please check drive ") + m_driveRoot);
     // Emits the drive list's change again: the nested run finds the folder list already on
     // the restored drive and only rewrites the drive root for it.

@@ -15,7 +15,7 @@ public:
     DrivePicker(DriveList &drives, FolderList &folders, MessageBox &messages);
 
     // The drive list's change handler.
-    void Change();
+    void change();
 
     // Stores the drive list's drive, with one trailing separator, as the drive root.
     void GetDiskInfo();

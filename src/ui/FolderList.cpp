@@ -66,27 +66,24 @@ QByteArray FolderList::path() const
     return m_path;
 }
 
-bool FolderList::setPath(const QByteArray &folder, QString *reason)
+Result<void, QString> FolderList::setPath(const QByteArray &folder)
 {
     const QByteArray cleanFolder = cleanFolderPath(folder);
-    const FolderListing listing = m_files.listFolder(cleanFolder);
-    if (!listing.readable) {
-        if (reason)
-            *reason = listing.reason;
-        return false;
-    }
-    showFolder(cleanFolder, listing.subfolders);
-    return true;
+    const auto subfolders = m_files.listFolder(cleanFolder);
+    if (!subfolders)
+        return Failure {subfolders.failure()};
+    showFolder(cleanFolder, *subfolders);
+    return {};
 }
 
-bool FolderList::openDrive(const QByteArray &drive, const QByteArrayList &drives, QString *reason)
+Result<void, QString> FolderList::openDrive(const QByteArray &drive, const QByteArrayList &drives)
 {
     if (!m_path.isEmpty() && driveOfPath(drives, m_path) == drive)
-        return true;
+        return {};
     const QByteArray start = m_files.currentFolder();
     if (driveOfPath(drives, start) == drive)
-        return setPath(start, reason);
-    return setPath(driveRootFolder(drive), reason);
+        return setPath(start);
+    return setPath(driveRootFolder(drive));
 }
 
 void FolderList::keyPressEvent(QKeyEvent *event)
@@ -122,7 +119,7 @@ void FolderList::openStartingFolder()
     const QByteArray startRoot = driveRootFolder(driveOfPath(m_files.drives(), start));
     if (!startRoot.isEmpty() && setPath(startRoot))
         return;
-    setPath(QDir::rootPath().toUtf8());
+    static_cast<void>(setPath(QDir::rootPath().toUtf8()));
 }
 
 void FolderList::openItem(QListWidgetItem *item)
@@ -139,12 +136,13 @@ void FolderList::openParentOf(QListWidgetItem *item)
 
 void FolderList::openFolder(const QByteArray &folder)
 {
-    QString reason;
-    if (setPath(folder, &reason))
+    const auto opened = setPath(folder);
+    if (opened)
         return;
     highlightOpenFolder();
     m_messages.critical(window(), window()->windowTitle(),
-                        tr("The folder %1 cannot be opened:\n%2").arg(shownPath(folder), reason));
+                        QStringLiteral("The folder %1 cannot be opened:\n%2")
+                            .arg(shownPath(folder), opened.failure()));
 }
 
 void FolderList::showFolder(const QByteArray &folder, const QByteArrayList &subfolders)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArrayList>
 #include <QListWidget>
 
@@ -24,14 +26,13 @@ public:
     // The open folder, never an entry that is merely highlighted.
     QByteArray path() const;
 
-    // Opens `folder`. When it cannot be read the list stays as it was and `reason`
-    // receives the operating system's description.
-    bool setPath(const QByteArray &folder, QString *reason = nullptr);
+    // Opens `folder`. When it cannot be read the list stays as it was, and the result is
+    // the operating system's description.
+    Result<void, QString> setPath(const QByteArray &folder);
 
     // Shows `drive`'s current folder: the open folder when it already lies on that drive
     // among `drives`, else the starting folder when that does, else the drive's root.
-    bool openDrive(const QByteArray &drive, const QByteArrayList &drives,
-                   QString *reason = nullptr);
+    Result<void, QString> openDrive(const QByteArray &drive, const QByteArrayList &drives);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

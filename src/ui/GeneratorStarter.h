@@ -7,15 +7,13 @@
 
 #include <QObject>
 
-#include <optional>
-
 // Starts the generator; window tests record what would be started instead.
 class GeneratorStarter : public QObject
 {
     Q_OBJECT
 
 public:
-    virtual std::optional<LaunchFailure> start(const CommandLine &command) = 0;
+    virtual Result<void, LaunchFailure> start(const CommandLine &command) = 0;
 
 signals:
     // A generator this starter started has ended; emitted from the event loop, once each.

@@ -54,9 +54,9 @@ FolderRead readFolder(const std::string &folder)
     return read;
 }
 
-FolderListing unreadable(const std::error_code &error)
+Failure<QString> unreadable(const std::error_code &error)
 {
-    return FolderListing {false, {}, QString::fromLocal8Bit(error.message())};
+    return Failure {QString::fromLocal8Bit(error.message())};
 }
 
 void sortForDisplay(QByteArrayList &names)
@@ -102,7 +102,7 @@ QByteArrayList LocalFileSystem::drives() const
     return result;
 }
 
-FolderListing LocalFileSystem::listFolder(const QByteArray &folder) const
+Result<QByteArrayList, QString> LocalFileSystem::listFolder(const QByteArray &folder) const
 {
     const std::string path = folder.toStdString();
     const std::optional<FolderRead> read =
@@ -111,13 +111,13 @@ FolderListing LocalFileSystem::listFolder(const QByteArray &folder) const
         return unreadable(std::make_error_code(std::errc::timed_out));
     if (read->error)
         return unreadable(read->error);
-    FolderListing listing {true, {}, {}};
+    QByteArrayList subfolders;
     for (const std::string &name : read->names) {
         if (!name.starts_with('.'))
-            listing.subfolders.append(QByteArray::fromStdString(name));
+            subfolders.append(QByteArray::fromStdString(name));
     }
-    sortForDisplay(listing.subfolders);
-    return listing;
+    sortForDisplay(subfolders);
+    return subfolders;
 }
 
 QByteArray LocalFileSystem::currentFolder() const

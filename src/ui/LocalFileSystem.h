@@ -14,7 +14,7 @@ public:
     explicit LocalFileSystem(std::chrono::milliseconds answerLimit = std::chrono::seconds(2));
 
     QByteArrayList drives() const override;
-    FolderListing listFolder(const QByteArray &folder) const override;
+    Result<QByteArrayList, QString> listFolder(const QByteArray &folder) const override;
     QByteArray currentFolder() const override;
 
     // Whether a mounted volume is one a person would pick, rather than a pseudo or

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <variant>
 
 LocalGeneratorStarter::LocalGeneratorStarter()
 {
@@ -17,14 +16,13 @@ LocalGeneratorStarter::~LocalGeneratorStarter()
     letGo();
 }
 
-std::optional<LaunchFailure> LocalGeneratorStarter::start(const CommandLine &command)
+Result<void, LaunchFailure> LocalGeneratorStarter::start(const CommandLine &command)
 {
     collectEndedMeanwhile();
     auto started = LaunchGenerator(command);
-    if (auto *failure = std::get_if<LaunchFailure>(&started))
-        return std::move(*failure);
-    Watched &watched =
-        m_watched.emplace_back(Watched {std::move(std::get<GeneratorRun>(started)), nullptr});
+    if (!started)
+        return Failure {started.failure()};
+    Watched &watched = m_watched.emplace_back(Watched {*std::move(started), nullptr});
 #if defined(Q_OS_WIN)
     watched.notifier = std::make_unique<EndNotifier>(watched.run.endHandle());
 #else
@@ -33,7 +31,7 @@ std::optional<LaunchFailure> LocalGeneratorStarter::start(const CommandLine &com
 #endif
     const EndNotifier *notifier = watched.notifier.get();
     connect(notifier, &EndNotifier::activated, this, [this, notifier] { collect(notifier); });
-    return std::nullopt;
+    return {};
 }
 
 // Starts made while the event loop waits, as from code or a held key, would otherwise keep

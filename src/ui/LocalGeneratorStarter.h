@@ -27,7 +27,7 @@ public:
     LocalGeneratorStarter();
     ~LocalGeneratorStarter() override;
 
-    std::optional<LaunchFailure> start(const CommandLine &command) override;
+    Result<void, LaunchFailure> start(const CommandLine &command) override;
 
     // Generators started whose end has not been reported yet.
     std::size_t unreported() const { return m_watched.size() + m_endsQueued; }

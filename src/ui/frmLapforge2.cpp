@@ -14,9 +14,7 @@
 #include "frmLapforge2Layout.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,7 +23,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -59,15 +60,26 @@ constexpr std::array surfaceNames {
     "Side Wind",
 };
 
-std::string textOf(const QLineEdit *box)
+std::string textOf(const QWidget *control)
 {
-    return box->text().toStdString();
+    if (const auto *folders = qobject_cast<const FolderList *>(control))
+        return nativeFolderPath(folders->path());
+    return qobject_cast<const QLineEdit *>(control)->text().toStdString();
+}
+
+// The text a box had when the window was designed, which the reset brings back.
+QString designText(const char *name)
+{
+    const auto layout = frmLapforge2Layout();
+    const auto design = std::ranges::find_if(
+        layout, [name](const ControlDesign &d) { return std::string_view(d.name) == name; });
+    return QString::fromUtf8(design->caption);
 }
 
 } // namespace
 
 frmLapforge2::frmLapforge2(Platform platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_commandString(BaseCommand())
+    : QWidget(parent), m_platform(platform), m_commandString(baseCommand())
 {
     setWindowTitle(QStringLiteral("Lapforge"));
     setFixedClientSize(this, frmLapforge2Width, frmLapforge2Height);
@@ -191,36 +203,21 @@ void frmLapforge2::Form_Load()
 
 void frmLapforge2::ResetOptions()
 {
-    m_ui.txtTurn->setText(QStringLiteral("0"));
-    m_ui.txtBank->setText(QStringLiteral("0"));
-    m_ui.txtHump->setText(QStringLiteral("0"));
-    m_ui.txtRise->setText(QStringLiteral("0"));
-    m_ui.txtOutFile->setText(QStringLiteral("new_prm"));
-    m_ui.chkHump->setCheckState(Qt::Unchecked);
-    m_ui.chkRise->setCheckState(Qt::Unchecked);
-    m_ui.chkTex->setCheckState(Qt::Unchecked);
-    m_ui.chkSurface->setCheckState(Qt::Unchecked);
-    m_ui.chkFlat->setCheckState(Qt::Unchecked);
-    m_ui.txtLTurn->setText(QStringLiteral("0"));
+    // The length, the texture row and the output folder stay from one segment to the next.
+    for (QLineEdit *box :
+         {m_ui.txtTurn, m_ui.txtBank, m_ui.txtHump, m_ui.txtRise, m_ui.txtOutFile, m_ui.txtLTurn})
+        box->setText(designText(qPrintable(box->objectName())));
+    for (QCheckBox *box : findChildren<QCheckBox *>())
+        box->setCheckState(Qt::Unchecked);
+    for (QRadioButton *button : findChildren<QRadioButton *>())
+        setOptionValue(button, 0);
     setOptionValue(m_ui.optNor, -1);
-    setOptionValue(m_ui.optLeft90, 0);
-    setOptionValue(m_ui.optRight90, 0);
-    setOptionValue(m_ui.opt180l, 0);
-    setOptionValue(m_ui.opt180r, 0);
-    setOptionValue(m_ui.optSlideL, 0);
-    setOptionValue(m_ui.optSlideR, 0);
-    setOptionValue(m_ui.optBank, 0);
-    setOptionValue(m_ui.optTwist, 0);
-    setOptionValue(m_ui.optDip, 0);
     setOptionValue(m_ui.optStr, -1);
-    setOptionValue(m_ui.optLleft, 0);
-    setOptionValue(m_ui.optLright, 0);
     m_ui.cboSur->setCurrentIndex(0);
     m_ui.frmLoop->hide();
     m_ui.Image1->show();
     DisableBanking();
-    m_turnInEffect = 0;
-    m_commandString = BaseCommand();
+    m_commandString = baseCommand();
 }
 
 void frmLapforge2::DisableBanking()
@@ -319,18 +316,17 @@ void frmLapforge2::cmdReset_Click()
 
 void frmLapforge2::cmdBuild_Click()
 {
-    if (const auto field = ComposeCommand(readInputs(), m_commandString, m_turnInEffect)) {
-        reportNumberOutOfRange(*field);
-        restoreBaseCommand();
+    // The options stay as the user set them after a failure, so the next try composes afresh.
+    const auto command = ComposeCommand(readInputs(), m_commandString);
+    if (!command) {
+        reportNumberOutOfRange(command.failure());
         return;
     }
-    if (const auto failure = m_platform.generator.start(m_commandString)) {
-        // The options stay as the user set them, so the next try composes afresh.
-        reportStartFailure(*failure);
-        restoreBaseCommand();
+    if (const auto started = m_platform.generator.start(*command); !started) {
+        reportStartFailure(started.failure());
         return;
     }
-    m_ui.txtOutput->setText(QString::fromStdString(m_commandString.text()));
+    m_ui.txtOutput->setText(QString::fromStdString(command->text()));
     ResetOptions();
 }
 
@@ -347,63 +343,31 @@ void frmLapforge2::cmdExit_Click()
     close();
 }
 
-void frmLapforge2::closeEvent(QCloseEvent *event)
-{
-    // Closing the main window ends the whole program, the hidden first window with it.
-    event->accept();
-    QCoreApplication::quit();
-}
-
 void frmLapforge2::drvList1_Change()
 {
-    m_outputPicker->Change();
+    m_outputPicker->change();
 }
 
 BuildInputs frmLapforge2::readInputs() const
 {
     BuildInputs inputs;
-    inputs.txtTurn = textOf(m_ui.txtTurn);
-    inputs.txtLTurn = textOf(m_ui.txtLTurn);
-    inputs.optLeft90 = optionValue(m_ui.optLeft90);
-    inputs.optRight90 = optionValue(m_ui.optRight90);
-    inputs.opt180l = optionValue(m_ui.opt180l);
-    inputs.opt180r = optionValue(m_ui.opt180r);
-    inputs.optSlideL = optionValue(m_ui.optSlideL);
-    inputs.optSlideR = optionValue(m_ui.optSlideR);
-    inputs.optLleft = optionValue(m_ui.optLleft);
-    inputs.optLright = optionValue(m_ui.optLright);
-    inputs.txtBank = textOf(m_ui.txtBank);
-    inputs.optBank = optionValue(m_ui.optBank);
-    inputs.optTwist = optionValue(m_ui.optTwist);
-    inputs.optDip = optionValue(m_ui.optDip);
-    inputs.chkHump = checkValue(m_ui.chkHump);
-    inputs.txtHump = textOf(m_ui.txtHump);
-    inputs.chkRise = checkValue(m_ui.chkRise);
-    inputs.txtRise = textOf(m_ui.txtRise);
-    inputs.txtLen = textOf(m_ui.txtLen);
-    inputs.optNor = optionValue(m_ui.optNor);
-    inputs.optDbl = optionValue(m_ui.optDbl);
-    inputs.optNar = optionValue(m_ui.optNar);
-    inputs.optSpr = optionValue(m_ui.optSpr);
-    inputs.chkTex = checkValue(m_ui.chkTex);
-    inputs.lstTex = selectedIndex(m_ui.lstTex);
-    inputs.chkSurface = checkValue(m_ui.chkSurface);
-    inputs.cboSur = static_cast<std::int16_t>(m_ui.cboSur->currentIndex());
-    inputs.chkFlat = checkValue(m_ui.chkFlat);
-    inputs.Dir1 = nativeFolderPath(m_ui.Dir1->path());
-    inputs.txtOutFile = textOf(m_ui.txtOutFile);
+    for (const auto &[control, field] : buildInputTexts)
+        inputs.*field = textOf(findChild<QWidget *>(QString::fromUtf8(control)));
+    for (const auto &[control, field] : buildInputValues)
+        inputs.*field = controlValue(findChild<QWidget *>(QString::fromUtf8(control)));
     return inputs;
 }
 
 void frmLapforge2::reportNumberOutOfRange(NumberField field)
 {
-    const std::array<const QLineEdit *, 6> boxes {m_ui.txtTurn, m_ui.txtLTurn, m_ui.txtBank,
-                                                  m_ui.txtHump, m_ui.txtRise,  m_ui.txtLen};
-    const QLineEdit *box = boxes[static_cast<std::size_t>(field)];
+    const auto box =
+        std::ranges::find(buildInputTexts, field, &BuildInputField<std::string>::field);
+    const auto *control = findChild<QWidget *>(QString::fromUtf8(box->control));
     m_platform.messages.critical(
         this, windowTitle(),
-        tr("The number in \"%1\" lies beyond the range of numbers. Nothing was started.")
-            .arg(box->accessibleName()));
+        QStringLiteral(
+            "The number in \"%1\" lies beyond the range of numbers. Nothing was started.")
+            .arg(control->accessibleName()));
 }
 
 void frmLapforge2::reportStartFailure(const LaunchFailure &failure)
@@ -411,14 +375,9 @@ void frmLapforge2::reportStartFailure(const LaunchFailure &failure)
     QString text = QString::fromStdString(failure.message());
     // The folder is asked for only once, at start: say which it was and how to change it.
     if (failure.kind == LaunchFailure::Kind::NoSuchFile)
-        text += tr("\n\nLapforge was looked for in %1, the folder chosen at start. To choose "
-                   "another folder, start this program again.")
+        text += QStringLiteral(
+                    "\n\nLapforge was looked for in %1, the folder chosen at start. To choose "
+                    "another folder, start this program again.")
                     .arg(QString::fromStdString(Module1::toolFolder()));
     m_platform.messages.critical(this, windowTitle(), text);
-}
-
-void frmLapforge2::restoreBaseCommand()
-{
-    m_turnInEffect = 0;
-    m_commandString = BaseCommand();
 }

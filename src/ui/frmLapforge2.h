@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 class DriveList;
@@ -39,10 +38,6 @@ public:
 
     // The command line that the next "Make It!" extends: the base command between runs.
     const CommandLine &commandString() const { return m_commandString; }
-    std::int16_t turnInEffect() const { return m_turnInEffect; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Controls
@@ -95,11 +90,9 @@ private:
     BuildInputs readInputs() const;
     void reportNumberOutOfRange(NumberField field);
     void reportStartFailure(const LaunchFailure &failure);
-    void restoreBaseCommand();
 
     Platform m_platform;
     Controls m_ui {};
     std::unique_ptr<DrivePicker> m_outputPicker;
     CommandLine m_commandString;
-    std::int16_t m_turnInEffect = 0;
 };

@@ -71,28 +71,31 @@ def read_output_box(display, window):
     return display.clipboard()
 
 
-def arguments_received(report):
-    """The argument list that the stand-in recorded, one per line after their count, or None
-    while the file is not complete."""
-    lines = report.split("\n")
-    for index, line in enumerate(lines):
-        if line.startswith("Arguments received: "):
-            count = int(line.split(": ", 1)[1])
-            received = lines[index + 1:index + 1 + count]
-            return received if len(received) == count and report.endswith("\n") else None
-    return None
+def report_of(arguments):
+    """What the stand-in writes at the end of its output file for `arguments`: their count,
+    then one per line, as tests/support/TestFiles.h has it."""
+    return f"Arguments received: {len(arguments)}\n" + "".join(a + "\n" for a in arguments)
 
 
-def wait_for_arguments_received(path, timeout):
+def recorded_report(path):
+    """The end of the stand-in's output file from its count line on; empty while missing."""
+    with contextlib.suppress(FileNotFoundError):
+        with open(path, encoding="utf-8") as file:
+            text = file.read()
+        start = text.find("Arguments received: ")
+        return text[start:] if start >= 0 else ""
+    return ""
+
+
+def wait_for_report(path, arguments, timeout):
+    """Waits until the stand-in has recorded exactly `arguments` in `path`."""
+    expected = report_of(arguments)
     deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        with contextlib.suppress(FileNotFoundError):
-            with open(path, encoding="utf-8") as file:
-                received = arguments_received(file.read())
-            if received is not None:
-                return received
+    while (recorded := recorded_report(path)) != expected:
+        if time.monotonic() > deadline:
+            raise Failure(f"the generator recorded {recorded!r} in {path} within {timeout} s, "
+                          f"not {expected!r}")
         time.sleep(0.05)
-    raise Failure(f"the generator wrote no complete {path} within {timeout} s")
 
 
 def case_make_it(processes, display, watch, program, standin):
@@ -111,9 +114,7 @@ def case_make_it(processes, display, watch, program, standin):
         display.click(main, *CMD_BUILD)
 
         output = os.path.join(folder, "new_prm")
-        received = wait_for_arguments_received(output, STEP_TIMEOUT)
-        expected = ["-l", "-9", "30", "-b", "3", "-o", output]
-        check(received == expected, f"the generator received {received}, not {expected}")
+        wait_for_report(output, ["-l", "-9", "30", "-b", "3", "-o", output], STEP_TIMEOUT)
 
         shown = read_output_box(display, main)
         line = f"{folder}/lapforge.exe  -l -9 30 -b 3 -o {output}"

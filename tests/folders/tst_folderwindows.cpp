@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
+#include "TestFiles.h"
 #include "frmLapforge1.h"
 #include "frmLapforge2.h"
 
@@ -17,8 +18,6 @@
 #include <QTest>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -57,19 +56,6 @@ bool openByKey(FolderList *list, const QByteArray &folder)
         }
     }
     return false;
-}
-
-std::string fileText(const std::string &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-std::string argumentsReport(const std::string &path)
-{
-    const std::string text = fileText(path);
-    const std::size_t start = text.rfind("Arguments received: ");
-    return start == std::string::npos ? std::string() : text.substr(start);
 }
 
 } // namespace
@@ -150,8 +136,7 @@ void tst_FolderWindows::namesThatAreNotTextReachTheGenerator()
 
     const std::string outputFile = output.path() + "/new_prm";
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(outputFile), 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(argumentsReport(outputFile),
-                              "Arguments received: 2\n-o\n" + outputFile + '\n', 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(recordedReport(outputFile), reportOf({"-o", outputFile}), 20000);
 #endif
 }
 

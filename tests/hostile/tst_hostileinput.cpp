@@ -2,6 +2,7 @@
 #include "FolderList.h"
 #include "MainWindowFixture.h"
 #include "Platform.h"
+#include "TestFiles.h"
 #include "WorkingFolder.h"
 
 #include <QCheckBox>
@@ -96,24 +97,6 @@ QString hostileJunk(qsizetype length)
         junk += piece;
     junk.truncate(length);
     return junk;
-}
-
-// The stand-in closes its report with the argument count and one argument per line;
-// compared whole, so an argument holding a line break still has to arrive intact.
-QString reportedArguments(const QString &reportPath)
-{
-    QFile report(reportPath);
-    if (!report.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(report.readAll());
-    return text.mid(text.lastIndexOf(QStringLiteral("Arguments received: ")));
-}
-
-QString expectedReport(const QStringList &arguments)
-{
-    return QStringLiteral("Arguments received: %1\n%2\n")
-        .arg(arguments.size())
-        .arg(arguments.join(u'\n'));
 }
 
 QStringList filesNamedX(const QString &folder)
@@ -411,8 +394,8 @@ void tst_HostileInput::realLaunchRunsOnlyTheGenerator()
     QVERIFY(main.messages.shown().isEmpty());
 
     const QString output = outputFolder + u'/' + outputName;
-    QTRY_COMPARE_WITH_TIMEOUT(reportedArguments(output),
-                              expectedReport({"-l", "-9", "30", "-o", output}), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(recordedReport(output.toStdString()),
+                              reportOf({"-l", "-9", "30", "-o", output.toStdString()}), 20000);
     QCOMPARE(QDir(outputFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {outputName});
     QCOMPARE(filesNamedX(root.path()), QStringList());

@@ -84,7 +84,6 @@ TEST_CASE("the generator gets the composed arguments literally")
         placeGenerator(toolFolder);
 
         Module1::setToolFolder(toolFolder);
-        CommandLine command = BaseCommand();
         BuildInputs inputs;
         inputs.optRight90 = inputs.optTwist = inputs.optDbl = optionChosen;
         inputs.txtTurn = "45";
@@ -92,14 +91,15 @@ TEST_CASE("the generator gets the composed arguments literally")
         inputs.chkFlat = checkChecked;
         inputs.Dir1 = outputFolder;
         inputs.txtOutFile = "new prm " + name;
-        std::int16_t turnInEffect = 0;
-        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+        const auto composed = ComposeCommand(inputs, baseCommand());
+        REQUIRE(composed);
+        const CommandLine &command = *composed;
         const std::string outputPath = outputFolder + nativeSeparator + "new prm " + name;
         const Words expected {"-r", "-9", "45", "-t", "2.5", "-w", "-f", "-o", outputPath};
 
-        const std::optional<LaunchFailure> failure = launchToEnd(command);
-        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-        CHECK(eventually([&] { return recordedArguments(outputPath) == expected; }));
+        const auto launched = launchToEnd(command);
+        REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
+        CHECK(eventually([&] { return recordedReport(outputPath) == reportOf(expected); }));
         CHECK(!holdsFileNamedX(root.path()));
     }
 }
@@ -132,13 +132,11 @@ TEST_CASE("every argument reaches the generator's argv exactly")
         TemporaryFolder folder;
         const std::string record = folder.filePath("received");
         const RecordingStandin recording(record);
-        CommandLine command(STANDIN_PATH);
-        for (const std::string &argument : row.arguments)
-            command.appendArgument(argument);
+        const CommandLine command = commandOf(STANDIN_PATH, row.arguments);
 
-        const std::optional<LaunchFailure> failure = launchToEnd(command);
-        REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-        CHECK(eventually([&] { return recordedArguments(record) == row.arguments; }));
+        const auto launched = launchToEnd(command);
+        REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
+        CHECK(eventually([&] { return recordedReport(record) == reportOf(row.arguments); }));
     }
 }
 
@@ -176,11 +174,12 @@ TEST_CASE("a failed start says why, in words for its kind")
             fs::permissions(pathOf(program), fs::perms::owner_all | fs::perms::others_exec);
         }
 
-        const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(program));
-        REQUIRE(failure);
-        CHECK(failure->kind == row.kind);
-        CHECK(failure->program == program);
-        const std::string message = failure->message();
+        const auto launched = launchToEnd(CommandLine(program));
+        REQUIRE(!launched);
+        const LaunchFailure &failure = launched.failure();
+        CHECK(failure.kind == row.kind);
+        CHECK(failure.program == program);
+        const std::string message = failure.message();
         CHECK_MESSAGE(message.find(program) != std::string::npos, message);
         CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
         CHECK_MESSAGE(message.find("%1") == std::string::npos, message);

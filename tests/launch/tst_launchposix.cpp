@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ProcessChecks.h"
 #include "ProgramRun.h"
 #include "TestFiles.h"
 
@@ -42,17 +43,6 @@ private:
     GeneratorRun &m_run;
 };
 
-std::vector<std::string> entriesOf(const std::string &folder)
-{
-    std::vector<std::string> entries;
-    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
-        entries.push_back(entry.path().filename().string());
-    std::sort(entries.begin(), entries.end(), [](const std::string &a, const std::string &b) {
-        return std::stol(a) < std::stol(b);
-    });
-    return entries;
-}
-
 // The process whose command line is exactly `argv`; 0 when there is none (yet).
 pid_t findProcess(const std::string &argv)
 {
@@ -73,14 +63,6 @@ std::string statusField(pid_t pid, const std::string &name)
         return {};
     const std::size_t start = status.find_first_not_of(" \t", at + name.size() + 2);
     return status.substr(start, status.find('\n', start) - start);
-}
-
-std::string childrenOfThisProcess()
-{
-    std::string children;
-    for (const fs::directory_entry &task : fs::directory_iterator("/proc/self/task"))
-        children += readFile(task.path().string() + "/children");
-    return children;
 }
 
 } // namespace
@@ -111,10 +93,11 @@ TEST_CASE("a failed start of a file the system will not run says why")
         REQUIRE(writeFile(program, row.contents));
         fs::permissions(program, row.mode);
 
-        const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(program));
-        REQUIRE(failure);
-        CHECK(failure->kind == row.kind);
-        const std::string message = failure->message();
+        const auto launched = launchToEnd(CommandLine(program));
+        REQUIRE(!launched);
+        const LaunchFailure &failure = launched.failure();
+        CHECK(failure.kind == row.kind);
+        const std::string message = failure.message();
         CHECK_MESSAGE(message.find(program) != std::string::npos, message);
         CHECK_MESSAGE(message.find(row.says) != std::string::npos, message);
         CHECK(!fs::exists(root.filePath("x")));
@@ -150,9 +133,8 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
     close(leakedFile);
     close(leakedPipe[0]);
     close(leakedPipe[1]);
-    const LaunchFailure *failure = std::get_if<LaunchFailure>(&launched);
-    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-    GeneratorRun &run = std::get<GeneratorRun>(launched);
+    REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
+    GeneratorRun &run = *launched;
     const EndsRun endsSleeper(run);
     const pid_t sleeper = pid_t(run.process());
 
@@ -162,7 +144,7 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
     REQUIRE(eventually([&] { return findProcess(argv) == sleeper; }));
     const std::string proc = "/proc/" + std::to_string(sleeper);
     CHECK(eventually([&] {
-        return entriesOf(proc + "/fd") == std::vector<std::string> {"0", "1", "2"};
+        return openDescriptors(std::to_string(sleeper)) == std::vector<int> {0, 1, 2};
     }));
     CHECK(statusField(sleeper, "SigBlk") == std::string(16, '0'));
     CHECK(statusField(sleeper, "SigIgn") == std::string(16, '0'));
@@ -171,7 +153,7 @@ TEST_CASE("the generator starts with a clean state and is not waited for")
 
 TEST_CASE("starts leave no zombie and no open descriptor")
 {
-    const std::vector<std::string> descriptorsBefore = entriesOf("/proc/self/fd");
+    const std::vector<int> descriptorsBefore = openDescriptors();
     CommandLine started("/bin/true");
     started.appendOption(" -a -b -c -d -e -f -g -h -i -j -k -l ");
     const CommandLine missing("/nonexistent/lapforge.exe");
@@ -179,13 +161,13 @@ TEST_CASE("starts leave no zombie and no open descriptor")
     // Failed starts take other paths through the launch, so they are mixed in.
     for (int i = 0; i < 300; ++i) {
         const bool shouldFail = i % 3 == 2;
-        const std::optional<LaunchFailure> failure = launchToEnd(shouldFail ? missing : started);
-        REQUIRE(failure.has_value() == shouldFail);
+        const auto launched = launchToEnd(shouldFail ? missing : started);
+        REQUIRE(!launched == shouldFail);
     }
 
     int status = 0;
     const pid_t reaped = waitpid(-1, &status, WNOHANG);
     CHECK_MESSAGE((reaped == 0 || (reaped < 0 && errno == ECHILD)), "a child was left to reap");
-    CHECK(childrenOfThisProcess().find_first_not_of(" \n") == std::string::npos);
-    CHECK(entriesOf("/proc/self/fd") == descriptorsBefore);
+    CHECK(childProcesses().empty());
+    CHECK(openDescriptors() == descriptorsBefore);
 }

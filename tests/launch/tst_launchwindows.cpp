@@ -53,9 +53,8 @@ TEST_CASE("the generator is not waited for and inherits no handle")
     command.appendArgument(marker.path());
     auto launched = LaunchGenerator(command);
     CloseHandle(writeEnd);
-    const LaunchFailure *failure = std::get_if<LaunchFailure>(&launched);
-    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
-    GeneratorRun &run = std::get<GeneratorRun>(launched);
+    REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
+    GeneratorRun &run = *launched;
 
     // The sleeper runs until the marker goes; had the launch waited, it would have ended.
     const std::string ended = marker.path() + ".ended";

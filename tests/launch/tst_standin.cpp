@@ -84,7 +84,7 @@ TEST_CASE("the stand-in takes its grammar and describes the segment")
         const ProgramRun run = runStandin(arguments);
         REQUIRE(run.finished);
         CHECK(run.exitCode == 0);
-        CHECK(recordedArguments(outputPath) == arguments);
+        CHECK(recordedReport(outputPath) == reportOf(arguments));
         CHECK(readFile(outputPath).find(row.describes) != std::string::npos);
     }
 }
@@ -158,15 +158,15 @@ TEST_CASE("the stand-in takes every line the window composes")
         TemporaryFolder folder;
         BuildInputs inputs = row.inputs;
         inputs.Dir1 = folder.path();
-        CommandLine command("lapforge.exe");
-        std::int16_t turnInEffect = 0;
-        REQUIRE(!ComposeCommand(inputs, command, turnInEffect));
+        const auto composed = ComposeCommand(inputs, CommandLine("lapforge.exe"));
+        REQUIRE(composed);
+        const CommandLine &command = *composed;
 
         const ProgramRun run = runStandin(command.arguments());
         REQUIRE(run.finished);
         CHECK_MESSAGE(run.exitCode == 0, run.errors);
-        CHECK(recordedArguments(folder.path() + nativeSeparator + "new_prm")
-              == command.arguments());
+        CHECK(recordedReport(folder.path() + nativeSeparator + "new_prm")
+              == reportOf(command.arguments()));
     }
 }
 

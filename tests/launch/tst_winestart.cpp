@@ -208,9 +208,9 @@ TEST_CASE("a Windows generator is started through wine with the same arguments")
     command.appendArgument("-o");
     command.appendArgument(outputFolder + "/new prm");
     const CommandLine shown = command;
-    const std::optional<LaunchFailure> failure = launchToEnd(command);
+    const auto launched = launchToEnd(command);
     setEnvironment("WINEPREFIX", "");
-    REQUIRE_MESSAGE(!failure, (failure ? failure->message() : ""));
+    REQUIRE_MESSAGE(launched, (launched ? "" : launched.failure().message()));
 
     const std::string outputInWindows =
         rootThroughZ(fs::canonical(root.path()).string()) + "\\out folder\\new prm";
@@ -232,10 +232,11 @@ TEST_CASE("without wine, a Windows generator's failure says that Wine is needed"
     const std::string generator = root.filePath("lapforge.exe");
     makeExecutable(generator, "MZ");
 
-    const std::optional<LaunchFailure> failure = launchToEnd(CommandLine(generator));
-    REQUIRE(failure);
-    CHECK(failure->kind == LaunchFailure::Kind::NeedsWine);
-    CHECK(failure->message()
+    const auto launched = launchToEnd(CommandLine(generator));
+    REQUIRE(!launched);
+    const LaunchFailure &failure = launched.failure();
+    CHECK(failure.kind == LaunchFailure::Kind::NeedsWine);
+    CHECK(failure.message()
           == "Cannot start " + generator
               + ": it is a Windows program, and Wine is needed to run it (no wine was found on "
                 "PATH).");

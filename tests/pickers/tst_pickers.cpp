@@ -47,7 +47,7 @@ struct Pickers
         auto *layout = new QVBoxLayout(&window);
         layout->addWidget(drives);
         layout->addWidget(folders);
-        QObject::connect(drives, &DriveList::changed, drives, [this] { picker.Change(); });
+        QObject::connect(drives, &DriveList::changed, drives, [this] { picker.change(); });
         window.setWindowTitle(QStringLiteral("Pickers"));
     }
 
@@ -109,7 +109,7 @@ public:
 
 } // namespace
 
-class PickersTest : public QObject
+class tst_Pickers : public QObject
 {
     Q_OBJECT
 
@@ -142,7 +142,7 @@ private slots:
     void pickableVolumes();
 };
 
-void PickersTest::driveOfPathPicksTheHoldingVolume_data()
+void tst_Pickers::driveOfPathPicksTheHoldingVolume_data()
 {
     QTest::addColumn<QByteArrayList>("drives");
     QTest::addColumn<QByteArray>("path");
@@ -179,7 +179,7 @@ void PickersTest::driveOfPathPicksTheHoldingVolume_data()
         << QByteArrayList {"/media/usb"} << QByteArray("/home") << QByteArray();
 }
 
-void PickersTest::driveOfPathPicksTheHoldingVolume()
+void tst_Pickers::driveOfPathPicksTheHoldingVolume()
 {
     QFETCH(QByteArrayList, drives);
     QFETCH(QByteArray, path);
@@ -188,7 +188,7 @@ void PickersTest::driveOfPathPicksTheHoldingVolume()
     QCOMPARE(driveOfPath(drives, path), drive);
 }
 
-void PickersTest::driveRootEndsWithOneSeparator_data()
+void tst_Pickers::driveRootEndsWithOneSeparator_data()
 {
     QTest::addColumn<QString>("drive");
     QTest::addColumn<QString>("root");
@@ -201,7 +201,7 @@ void PickersTest::driveRootEndsWithOneSeparator_data()
                                                       << "/media/odd/";
 }
 
-void PickersTest::driveRootEndsWithOneSeparator()
+void tst_Pickers::driveRootEndsWithOneSeparator()
 {
     QFETCH(QString, drive);
     QFETCH(QString, root);
@@ -214,7 +214,7 @@ void PickersTest::driveRootEndsWithOneSeparator()
     QCOMPARE(pickers.picker.driveRoot(), QDir::toNativeSeparators(root));
 }
 
-void PickersTest::folderListShowsChainThenSubfolders_data()
+void tst_Pickers::folderListShowsChainThenSubfolders_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("rows");
@@ -228,7 +228,7 @@ void PickersTest::folderListShowsChainThenSubfolders_data()
         << "/home/ann/tracks/oval" << QStringList {"/", "home", "ann", "tracks", "oval"} << 5;
 }
 
-void PickersTest::folderListShowsChainThenSubfolders()
+void tst_Pickers::folderListShowsChainThenSubfolders()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, rows);
@@ -252,7 +252,7 @@ void PickersTest::folderListShowsChainThenSubfolders()
     }
 }
 
-void PickersTest::onlyDoubleClickOrEnterOpens_data()
+void tst_Pickers::onlyDoubleClickOrEnterOpens_data()
 {
     QTest::addColumn<bool>("singleClickStyle");
     QTest::addColumn<int>("key");
@@ -263,7 +263,7 @@ void PickersTest::onlyDoubleClickOrEnterOpens_data()
     QTest::newRow("double click under a single-click style") << true << 0;
 }
 
-void PickersTest::onlyDoubleClickOrEnterOpens()
+void tst_Pickers::onlyDoubleClickOrEnterOpens()
 {
     QFETCH(bool, singleClickStyle);
     QFETCH(int, key);
@@ -296,7 +296,7 @@ void PickersTest::onlyDoubleClickOrEnterOpens()
     QVERIFY(messages.shown().isEmpty());
 }
 
-void PickersTest::keysOpenFolders_data()
+void tst_Pickers::keysOpenFolders_data()
 {
     QTest::addColumn<QString>("highlight");
     QTest::addColumn<int>("key");
@@ -332,7 +332,7 @@ void PickersTest::keysOpenFolders_data()
     QTest::newRow("Down only highlights") << "oval" << int(Qt::Key_Down) << none << tracks << "";
 }
 
-void PickersTest::keysOpenFolders()
+void tst_Pickers::keysOpenFolders()
 {
     QFETCH(QString, highlight);
     QFETCH(int, key);
@@ -357,7 +357,7 @@ void PickersTest::keysOpenFolders()
     QVERIFY(messages.shown().isEmpty());
 }
 
-void PickersTest::unreadableFolderIsReportedAndListKept()
+void tst_Pickers::unreadableFolderIsReportedAndListKept()
 {
     FakeFileSystem files = fakeTree();
     RecordingMessageBox messages;
@@ -380,7 +380,7 @@ void PickersTest::unreadableFolderIsReportedAndListKept()
     QCOMPARE(list.currentItem()->text(), QStringLiteral("tracks"));
 }
 
-void PickersTest::deepFolderStaysInView_data()
+void tst_Pickers::deepFolderStaysInView_data()
 {
     QTest::addColumn<int>("depth");
 
@@ -390,7 +390,7 @@ void PickersTest::deepFolderStaysInView_data()
     QTest::newRow("200 levels") << 200;
 }
 
-void PickersTest::deepFolderStaysInView()
+void tst_Pickers::deepFolderStaysInView()
 {
     QFETCH(int, depth);
     QString deep;
@@ -422,7 +422,7 @@ void PickersTest::deepFolderStaysInView()
     QVERIFY(coloursInView(list, further) > 2);
 }
 
-void PickersTest::openingTheDriveListReadsTheDrivesAgain_data()
+void tst_Pickers::openingTheDriveListReadsTheDrivesAgain_data()
 {
     QTest::addColumn<QString>("current");
     QTest::addColumn<QStringList>("mountedNow");
@@ -435,7 +435,7 @@ void PickersTest::openingTheDriveListReadsTheDrivesAgain_data()
         << "/media/usb" << QStringList {"/", "/media/cdrom"} << "/";
 }
 
-void PickersTest::openingTheDriveListReadsTheDrivesAgain()
+void tst_Pickers::openingTheDriveListReadsTheDrivesAgain()
 {
     QFETCH(QString, current);
     QFETCH(QStringList, mountedNow);
@@ -462,7 +462,7 @@ void PickersTest::openingTheDriveListReadsTheDrivesAgain()
     pickers.drives->hidePopup();
 }
 
-void PickersTest::readableDriveMovesFolderList_data()
+void tst_Pickers::readableDriveMovesFolderList_data()
 {
     QTest::addColumn<QByteArrayList>("picks");
     QTest::addColumn<QString>("path");
@@ -475,7 +475,7 @@ void PickersTest::readableDriveMovesFolderList_data()
         << QByteArrayList {"/media/usb", "/"} << startFolder << "/";
 }
 
-void PickersTest::readableDriveMovesFolderList()
+void tst_Pickers::readableDriveMovesFolderList()
 {
     QFETCH(QByteArrayList, picks);
     QFETCH(QString, path);
@@ -494,7 +494,7 @@ void PickersTest::readableDriveMovesFolderList()
     QVERIFY(messages.shown().isEmpty());
 }
 
-void PickersTest::unreadableDriveIsReportedAndRestored_data()
+void tst_Pickers::unreadableDriveIsReportedAndRestored_data()
 {
     QTest::addColumn<QString>("startDrive");
     QTest::addColumn<QString>("folder");
@@ -506,7 +506,7 @@ void PickersTest::unreadableDriveIsReportedAndRestored_data()
                                         << "/media/usb/maps";
 }
 
-void PickersTest::unreadableDriveIsReportedAndRestored()
+void tst_Pickers::unreadableDriveIsReportedAndRestored()
 {
     QFETCH(QString, startDrive);
     QFETCH(QString, folder);
@@ -541,7 +541,7 @@ void PickersTest::unreadableDriveIsReportedAndRestored()
              QDir::toNativeSeparators(startDrive == "/" ? "/" : startDrive + "/"));
 }
 
-void PickersTest::twoPickersKeepSeparateDriveRoots()
+void tst_Pickers::twoPickersKeepSeparateDriveRoots()
 {
     FakeFileSystem files = fakeTree();
     RecordingMessageBox messages;
@@ -559,7 +559,7 @@ void PickersTest::twoPickersKeepSeparateDriveRoots()
     QCOMPARE(second.folders->path(), QByteArray("/media/usb"));
 }
 
-void PickersTest::localListingOffersOnlyVisibleFolders()
+void tst_Pickers::localListingOffersOnlyVisibleFolders()
 {
     QTemporaryDir temp;
     QVERIFY(temp.isValid());
@@ -573,13 +573,13 @@ void PickersTest::localListingOffersOnlyVisibleFolders()
     QVERIFY(QFile::link(dir.filePath("notes.txt"), dir.filePath("linked-file")));
     QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath("broken")));
 
-    const FolderListing listing = LocalFileSystem().listFolder(QFile::encodeName(temp.path()));
+    const auto subfolders = LocalFileSystem().listFolder(QFile::encodeName(temp.path()));
 
-    QVERIFY(listing.readable);
-    QCOMPARE(listing.subfolders, (QByteArrayList {"Alpha", "beta", "gamma", "linked"}));
+    QVERIFY(subfolders);
+    QCOMPARE(*subfolders, (QByteArrayList {"Alpha", "beta", "gamma", "linked"}));
 }
 
-void PickersTest::localListingOfUnreadablePathGivesReason_data()
+void tst_Pickers::localListingOfUnreadablePathGivesReason_data()
 {
     QTest::addColumn<QString>("name");
 
@@ -587,7 +587,7 @@ void PickersTest::localListingOfUnreadablePathGivesReason_data()
     QTest::newRow("a file") << "notes.txt";
 }
 
-void PickersTest::localListingOfUnreadablePathGivesReason()
+void tst_Pickers::localListingOfUnreadablePathGivesReason()
 {
     QFETCH(QString, name);
 
@@ -597,14 +597,14 @@ void PickersTest::localListingOfUnreadablePathGivesReason()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
-    const FolderListing listing =
+    const auto subfolders =
         LocalFileSystem().listFolder(QFile::encodeName(QDir(temp.path()).filePath(name)));
 
-    QVERIFY(!listing.readable);
-    QVERIFY(!listing.reason.trimmed().isEmpty());
+    QVERIFY(!subfolders);
+    QVERIFY(!subfolders.failure().trimmed().isEmpty());
 }
 
-void PickersTest::localDrivesStartWithRoot()
+void tst_Pickers::localDrivesStartWithRoot()
 {
 #ifdef Q_OS_WIN
     QSKIP("Drive letters have no common first entry.");
@@ -617,7 +617,7 @@ void PickersTest::localDrivesStartWithRoot()
 #endif
 }
 
-void PickersTest::pickableVolumes_data()
+void tst_Pickers::pickableVolumes_data()
 {
     QTest::addColumn<QByteArray>("folder");
     QTest::addColumn<QByteArray>("type");
@@ -651,7 +651,7 @@ void PickersTest::pickableVolumes_data()
         << QByteArray("/media/caf\xe9") << QByteArray("vfat") << true;
 }
 
-void PickersTest::pickableVolumes()
+void tst_Pickers::pickableVolumes()
 {
 #ifdef Q_OS_WIN
     QSKIP("Windows lists drive letters, not mounts.");
@@ -664,5 +664,5 @@ void PickersTest::pickableVolumes()
 #endif
 }
 
-QTEST_MAIN(PickersTest)
+QTEST_MAIN(tst_Pickers)
 #include "tst_pickers.moc"

@@ -44,17 +44,17 @@ void FakeFileSystem::setDrives(const QStringList &drives)
         addFolder(drive);
 }
 
-FolderListing FakeFileSystem::listFolder(const QByteArray &folder) const
+Result<QByteArrayList, QString> FakeFileSystem::listFolder(const QByteArray &folder) const
 {
     if (m_unreadable.contains(folder))
-        return FolderListing {false, {}, m_unreadable.value(folder)};
+        return Failure {m_unreadable.value(folder)};
     if (!m_folders.contains(folder))
-        return FolderListing {false, {}, QStringLiteral("No such file or directory")};
-    FolderListing listing {true, {}, {}};
+        return Failure {QStringLiteral("No such file or directory")};
+    QByteArrayList subfolders;
     for (const QByteArray &other : m_folders) {
         if (other != folder && parentFolder(other) == folder)
-            listing.subfolders.append(folderName(other));
+            subfolders.append(folderName(other));
     }
-    std::sort(listing.subfolders.begin(), listing.subfolders.end());
-    return listing;
+    std::sort(subfolders.begin(), subfolders.end());
+    return subfolders;
 }

@@ -19,7 +19,7 @@ public:
     void setDrives(const QStringList &drives);
 
     QByteArrayList drives() const override { return m_drives; }
-    FolderListing listFolder(const QByteArray &folder) const override;
+    Result<QByteArrayList, QString> listFolder(const QByteArray &folder) const override;
     QByteArray currentFolder() const override { return m_currentFolder; }
 
 private:

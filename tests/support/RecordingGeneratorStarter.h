@@ -11,10 +11,12 @@
 class RecordingGeneratorStarter : public GeneratorStarter
 {
 public:
-    std::optional<LaunchFailure> start(const CommandLine &command) override
+    Result<void, LaunchFailure> start(const CommandLine &command) override
     {
         m_started.push_back(command);
-        return failure;
+        if (failure)
+            return Failure {*failure};
+        return {};
     }
 
     const std::vector<CommandLine> &started() const { return m_started; }

@@ -2,6 +2,7 @@
 #include "FolderList.h"
 #include "MainWindowFixture.h"
 #include "Platform.h"
+#include "TestFiles.h"
 #include "WorkingFolder.h"
 
 #include <QDir>
@@ -113,8 +114,9 @@ void tst_WineWindow::windowsGeneratorWritesIntoChosenFolder()
     QCOMPARE(main.shown(), run.toolFolder + QStringLiteral("/lapforge.exe  -l -9 30 -o ") + output);
     const QString outputInWindows = QStringLiteral("Z:")
         + QDir(run.outputFolder).canonicalPath().replace(u'/', u'\\') + QStringLiteral("\\new prm");
-    const QString received = QStringLiteral("Arguments received: 5\n-l\n-9\n30\n-o\n%1\n");
-    QTRY_VERIFY_WITH_TIMEOUT(fileText(output).endsWith(received.arg(outputInWindows)), 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(recordedReport(output.toStdString()),
+                              reportOf({"-l", "-9", "30", "-o", outputInWindows.toStdString()}),
+                              120000);
     QVERIFY(fileText(output).startsWith(
         QStringLiteral("Segment: 90-degree turn to the left, diameter 30\n")));
     QCOMPARE(QDir(run.outputFolder).entryList(QDir::Files),

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <variant>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -25,20 +24,12 @@ constexpr DWORD patience = 60000; // milliseconds; a program that takes longer h
 const std::string usage = "usage: lapforge [-l|-r -9|-U|-S|-O N] [-b|-t|-d N] [-c N] [-h N] "
                           "[-x N] [-w|-n|-s] [-m I] [-p I] [-f] -o PATH\n";
 
-CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments)
-{
-    CommandLine command(program);
-    for (const std::string &argument : arguments)
-        command.appendArgument(argument);
-    return command;
-}
-
 GeneratorRun start(const CommandLine &command)
 {
     auto started = LaunchGenerator(command);
-    if (auto *failure = std::get_if<LaunchFailure>(&started))
-        FAIL(failure->message());
-    return std::move(std::get<GeneratorRun>(started));
+    if (!started)
+        FAIL(started.failure().message());
+    return *std::move(started);
 }
 
 GeneratorEnd runToEnd(GeneratorRun run)
@@ -117,7 +108,7 @@ TEST_CASE("a watched generator's end is collected with its status and error outp
         CHECK(end.errorTail.empty() == (row.status == 0));
         CHECK(end.errorTail.size() <= GeneratorEnd::keptErrorOutput);
     }
-    CHECK(recordedArguments(good) == std::vector<std::string> {"-o", good});
+    CHECK(recordedReport(good) == reportOf({"-o", good}));
 }
 
 TEST_CASE("a generator ended from outside is reported with its exit code")

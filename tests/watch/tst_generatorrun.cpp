@@ -39,23 +39,15 @@ bool endsWith(const std::string &text, const std::string &end)
 GeneratorEnd runToEnd(const CommandLine &command)
 {
     auto started = LaunchGenerator(command);
-    if (auto *failure = std::get_if<LaunchFailure>(&started))
-        FAIL(failure->message());
-    GeneratorRun &run = std::get<GeneratorRun>(started);
+    if (!started)
+        FAIL(started.failure().message());
+    GeneratorRun &run = *started;
     REQUIRE(endSignalled(run, patience));
     std::optional<GeneratorEnd> end = run.collect();
     REQUIRE(end);
     CHECK(!run.watching());
     CHECK(!run.collect());
     return *end;
-}
-
-CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments)
-{
-    CommandLine command(program);
-    for (const std::string &argument : arguments)
-        command.appendArgument(argument);
-    return command;
 }
 
 } // namespace
@@ -105,8 +97,7 @@ TEST_CASE("a generator outlives the front end that started it")
         if (frontEnd == 0) {
             setpgid(0, 0);
             auto run = LaunchGenerator(commandOf(generator, {go, output}));
-            const pid_t process =
-                std::holds_alternative<GeneratorRun>(run) ? pid_t(std::get<0>(run).process()) : 0;
+            const pid_t process = run ? pid_t(run->process()) : 0;
             (void)!write(started[1], &process, sizeof process);
             if (row.frontEndSignal == 0)
                 _exit(0);

@@ -22,5 +22,5 @@ ProgramRun runProgram(const std::string &program, const std::vector<std::string>
 bool endSignalled(const GeneratorRun &run, int milliseconds);
 
 // Starts the command line as the front end does and collects the generator's end, so that
-// no test leaves a zombie behind; why the start failed, if it did.
-std::optional<LaunchFailure> launchToEnd(const CommandLine &command);
+// no test leaves a zombie behind; or why the start failed.
+Result<void, LaunchFailure> launchToEnd(const CommandLine &command);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CommandLine.h"
+
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -45,9 +47,17 @@ private:
     std::filesystem::path m_previous;
 };
 
-// The arguments that the stand-in generator recorded at the end of its output file; empty
-// while the file is missing, and short while it is still being written.
-std::vector<std::string> recordedArguments(const std::string &reportPath);
+// What the stand-in generator writes at the end of its output file for `arguments`: their
+// count, then one per line.
+std::string reportOf(const std::vector<std::string> &arguments);
+
+// The end of the stand-in's output file from its count line on; empty while the file is
+// missing. Compared whole with reportOf, so that an argument holding a line break still
+// has to arrive intact.
+std::string recordedReport(const std::string &reportPath);
+
+// `program` with `arguments` appended, each one argument as it stands.
+CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments);
 
 // Checks until `condition` holds, for a minute at most: a started program takes its time.
 bool eventually(const std::function<bool()> &condition);

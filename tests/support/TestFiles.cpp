@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <system_error>
 #include <thread>
 
@@ -80,21 +79,33 @@ CurrentFolder::~CurrentFolder()
     fs::current_path(m_previous, error);
 }
 
-std::vector<std::string> recordedArguments(const std::string &reportPath)
+namespace {
+
+const std::string countLine = "Arguments received: ";
+
+} // namespace
+
+std::string reportOf(const std::vector<std::string> &arguments)
 {
-    std::istringstream report(readFile(reportPath));
-    const std::string countLine = "Arguments received: ";
-    std::string line;
-    while (std::getline(report, line)) {
-        if (line.rfind(countLine, 0) != 0)
-            continue;
-        const std::size_t count = std::stoul(line.substr(countLine.size()));
-        std::vector<std::string> arguments;
-        while (arguments.size() < count && std::getline(report, line) && !report.eof())
-            arguments.push_back(line);
-        return arguments;
-    }
-    return {};
+    std::string report = countLine + std::to_string(arguments.size()) + '\n';
+    for (const std::string &argument : arguments)
+        report += argument + '\n';
+    return report;
+}
+
+std::string recordedReport(const std::string &reportPath)
+{
+    const std::string text = readFile(reportPath);
+    const std::size_t start = text.find(countLine);
+    return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+CommandLine commandOf(const std::string &program, const std::vector<std::string> &arguments)
+{
+    CommandLine command(program);
+    for (const std::string &argument : arguments)
+        command.appendArgument(argument);
+    return command;
 }
 
 bool eventually(const std::function<bool()> &condition)
