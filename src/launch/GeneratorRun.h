@@ -14,8 +14,10 @@ class GeneratorRun
 public:
 #if defined(_WIN32)
     using EndHandle = void *; // the process handle, signalled when it has ended
+    static constexpr EndHandle noHandle = nullptr;
 #else
     using EndHandle = int; // a process descriptor, readable when it has ended
+    static constexpr EndHandle noHandle = -1;
 #endif
 
     GeneratorRun(std::string program, long long process, EndHandle end, EndHandle errorOutput);

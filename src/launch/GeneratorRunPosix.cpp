@@ -2,15 +2,12 @@
 #include "GeneratorRun.h"
 
 #include <cerrno>
-#include <utility>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr int none = -1;
 
 // The file may have grown past what is kept; a character cut in two at the start is dropped.
 std::string readTail(int file)
@@ -49,46 +46,18 @@ GeneratorEnd endOf(const siginfo_t &info)
 
 } // namespace
 
-GeneratorRun::GeneratorRun(std::string program, long long process, EndHandle end,
-                           EndHandle errorOutput)
-    : m_program(std::move(program)), m_process(process), m_end(end), m_errorOutput(errorOutput)
-{ }
-
-GeneratorRun::GeneratorRun(GeneratorRun &&other) noexcept
-    : m_program(std::move(other.m_program)), m_process(std::exchange(other.m_process, 0)),
-      m_end(std::exchange(other.m_end, none)),
-      m_errorOutput(std::exchange(other.m_errorOutput, none))
-{ }
-
-GeneratorRun &GeneratorRun::operator=(GeneratorRun &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        m_program = std::move(other.m_program);
-        m_process = std::exchange(other.m_process, 0);
-        m_end = std::exchange(other.m_end, none);
-        m_errorOutput = std::exchange(other.m_errorOutput, none);
-    }
-    return *this;
-}
-
-GeneratorRun::~GeneratorRun()
-{
-    release();
-}
-
 void GeneratorRun::release()
 {
-    if (m_end != none)
+    if (m_end != noHandle)
         close(m_end);
-    if (m_errorOutput != none)
+    if (m_errorOutput != noHandle)
         close(m_errorOutput);
-    m_end = m_errorOutput = none;
+    m_end = m_errorOutput = noHandle;
 }
 
 std::optional<GeneratorEnd> GeneratorRun::collect()
 {
-    if (m_end == none)
+    if (m_end == noHandle)
         return std::nullopt;
     siginfo_t info = {};
     // Only this process is waited for, so the ends of other children stay theirs to collect.
@@ -106,9 +75,4 @@ std::optional<GeneratorEnd> GeneratorRun::collect()
     end.errorTail = readTail(m_errorOutput);
     release();
     return end;
-}
-
-bool GeneratorRun::watching() const
-{
-    return m_end != none;
 }

@@ -9,8 +9,6 @@
 #endif
 #include <windows.h>
 
-#include <utility>
-
 namespace {
 
 // The file may have grown past what is kept; a character cut in two at the start is dropped.
@@ -42,46 +40,13 @@ std::string readTail(HANDLE file)
 
 } // namespace
 
-GeneratorRun::GeneratorRun(std::string program, long long process, EndHandle end,
-                           EndHandle errorOutput)
-    : m_program(std::move(program)), m_process(process), m_end(end), m_errorOutput(errorOutput)
-{ }
-
-GeneratorRun::GeneratorRun(GeneratorRun &&other) noexcept
-    : m_program(std::move(other.m_program)), m_process(std::exchange(other.m_process, 0)),
-      m_end(std::exchange(other.m_end, nullptr)),
-      m_errorOutput(std::exchange(other.m_errorOutput, nullptr))
-{ }
-
-GeneratorRun &GeneratorRun::operator=(GeneratorRun &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        m_program = std::move(other.m_program);
-        m_process = std::exchange(other.m_process, 0);
-        m_end = std::exchange(other.m_end, nullptr);
-        m_errorOutput = std::exchange(other.m_errorOutput, nullptr);
-    }
-    return *this;
-}
-
-GeneratorRun::~GeneratorRun()
-{
-    release();
-}
-
 void GeneratorRun::release()
 {
     if (m_end)
         CloseHandle(m_end);
     if (m_errorOutput)
         CloseHandle(m_errorOutput);
-    m_end = m_errorOutput = nullptr;
-}
-
-bool GeneratorRun::watching() const
-{
-    return m_end != nullptr;
+    m_end = m_errorOutput = noHandle;
 }
 
 std::optional<GeneratorEnd> GeneratorRun::collect()
