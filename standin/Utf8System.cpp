@@ -14,28 +14,14 @@
 
 #include <shellapi.h>
 
+#include "WideText.h"
+
 namespace {
 
-std::wstring toWide(const std::string &text)
+// The stand-in's own texts are valid UTF-8: its arguments came from the system as UTF-16.
+std::wstring wide(const std::string &text)
 {
-    if (text.empty())
-        return {};
-    const int length = int(text.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), size);
-    return wide;
-}
-
-std::string toUtf8(const wchar_t *wide)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string text(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    text.pop_back();
-    return text;
+    return toWide(text).value_or(std::wstring());
 }
 
 } // namespace
@@ -53,17 +39,17 @@ std::vector<std::string> programArguments(int, char **)
 
 std::FILE *openFile(const std::string &path, const char *mode)
 {
-    return _wfopen(toWide(path).c_str(), toWide(mode).c_str());
+    return _wfopen(wide(path).c_str(), wide(mode).c_str());
 }
 
 void removeFile(const std::string &path)
 {
-    _wremove(toWide(path).c_str());
+    _wremove(wide(path).c_str());
 }
 
 std::string environmentValue(const char *name)
 {
-    const wchar_t *value = _wgetenv(toWide(name).c_str());
+    const wchar_t *value = _wgetenv(wide(name).c_str());
     return value != nullptr ? toUtf8(value) : std::string();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "LaunchGenerator.h"
+#include "WideText.h"
 #include "WindowsCommandLine.h"
 
 #ifndef NOMINMAX
@@ -10,44 +11,10 @@
 #endif
 #include <windows.h>
 
-#include <climits>
 #include <iterator>
 #include <vector>
 
 namespace {
-
-// Invalid UTF-8 is refused rather than replaced, so a mangled path is never started.
-bool toWide(const std::string &text, std::wstring &wide)
-{
-    wide.clear();
-    if (text.empty())
-        return true;
-    if (text.size() > std::size_t(INT_MAX)) {
-        SetLastError(ERROR_FILENAME_EXCED_RANGE);
-        return false;
-    }
-    const int length = int(text.size());
-    const int size =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
-    if (size == 0)
-        return false;
-    wide.resize(std::size_t(size));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(),
-                               size)
-        == size;
-}
-
-std::string toUtf8(const std::wstring &wide)
-{
-    if (wide.empty())
-        return {};
-    const int length = int(wide.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
-    return text;
-}
 
 LaunchFailure::Kind kindOf(DWORD error)
 {
@@ -156,10 +123,10 @@ HANDLE inheritableCopy(HANDLE handle, Handles &handles)
 
 Result<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
 {
-    std::wstring program;
-    std::wstring line;
-    if (!toWide(command.program(), program)
-        || !toWide(windowsCommandLine(command.program(), command.arguments()), line))
+    const std::optional<std::wstring> program = toWide(command.program());
+    std::optional<std::wstring> line =
+        toWide(windowsCommandLine(command.program(), command.arguments()));
+    if (!program || !line)
         return Failure {failure(GetLastError(), command.program())};
 
     Handles handles;
@@ -199,7 +166,7 @@ Result<GeneratorRun, LaunchFailure> LaunchGenerator(const CommandLine &command)
     // A console of its own stands in for the session of its own elsewhere: closing the front
     // end's console does not end the generator.
     const bool ran = listed
-        && CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+        && CreateProcessW(program->c_str(), line->data(), nullptr, nullptr, TRUE,
                           EXTENDED_STARTUPINFO_PRESENT | CREATE_NEW_PROCESS_GROUP
                               | CREATE_NEW_CONSOLE,
                           nullptr, nullptr, &startup.StartupInfo, &started);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ProgramRun.h"
 
+#include "WideText.h"
 #include "WindowsCommandLine.h"
 
 #ifndef NOMINMAX
@@ -10,21 +11,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-
-namespace {
-
-std::wstring toWide(const std::string &text)
-{
-    if (text.empty())
-        return {};
-    const int length = int(text.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), size);
-    return wide;
-}
-
-} // namespace
 
 ProgramRun runProgram(const std::string &program, const std::vector<std::string> &arguments)
 {
@@ -43,9 +29,11 @@ ProgramRun runProgram(const std::string &program, const std::vector<std::string>
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = writeEnd;
     PROCESS_INFORMATION started {};
-    std::wstring line = toWide(windowsCommandLine(program, arguments));
-    const bool ran = CreateProcessW(toWide(program).c_str(), line.data(), nullptr, nullptr, TRUE, 0,
-                                    nullptr, nullptr, &startup, &started);
+    const std::optional<std::wstring> wideProgram = toWide(program);
+    std::optional<std::wstring> line = toWide(windowsCommandLine(program, arguments));
+    const bool ran = wideProgram && line
+        && CreateProcessW(wideProgram->c_str(), line->data(), nullptr, nullptr, TRUE, 0, nullptr,
+                          nullptr, &startup, &started);
     CloseHandle(writeEnd);
     if (ran) {
         char buffer[4096];
