@@ -2,48 +2,39 @@
 #pragma once
 
 #include "DrivePicker.h"
+#include "Form.h"
 #include "Platform.h"
-
-#include <QDialog>
 
 #include <memory>
 
-class DriveList;
-class FolderList;
-class QPushButton;
 class frmLapforge2;
 
 // The first window: asks for the folder that holds the generator. "Ok" keeps that folder
 // and opens the main window; "Cancel" or closing this window ends the program.
-class frmLapforge1 : public QDialog
+class frmLapforge1
 {
-    Q_OBJECT
-
 public:
-    explicit frmLapforge1(Platform platform, QWidget *parent = nullptr);
-    ~frmLapforge1() override;
+    explicit frmLapforge1(Platform platform);
+    ~frmLapforge1();
+    frmLapforge1(const frmLapforge1 &) = delete;
+    frmLapforge1 &operator=(const frmLapforge1 &) = delete;
+
+    Form &form() { return m_form; }
+    const Form &form() const { return m_form; }
 
     // The main window once "Ok" has created it, else nullptr.
     frmLapforge2 *mainWindow() const { return m_main.get(); }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The tool folder list's drive root, which only the unreadable-drive message reads.
+    const std::string &driveRoot() const { return m_toolPicker.driveRoot(); }
 
 private:
     void cmdOK_Click();
     void cmdEnd_Click();
     void drvList2_Change();
 
-    struct Controls
-    {
-        DriveList *drvList2;
-        FolderList *Dir2;
-        QPushButton *cmdOK;
-    };
-
     Platform m_platform;
-    Controls m_ui {};
-    std::unique_ptr<DrivePicker> m_toolPicker;
+    Form m_form;
+    std::size_t m_Dir2;
+    DrivePicker m_toolPicker;
     std::unique_ptr<frmLapforge2> m_main;
 };

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <span>
+
 // One control of a window as its designer laid it out: positions and sizes in twips
-// (1/1440 inch, 15 to a device-independent pixel) from the top left of its container.
+// (1/1440 inch, 15 to a pixel at 96 dots per inch) from the top left of its container.
 enum class ControlKind {
     Frame,
     Label,
@@ -24,6 +26,7 @@ enum : unsigned {
     Hidden = 2, // not visible at design time
     Locked = 4, // a text box that can be read and copied, not edited
     WordWrap = 8, // a label of more than one line
+    Default = 16, // the window's default button: Enter presses it
 };
 }
 
@@ -42,4 +45,29 @@ struct ControlDesign
     const char *accessibleName; // nullptr: the caption
 };
 
+// A label that names another control, for screen readers.
+struct LabelFor
+{
+    const char *label;
+    const char *control;
+};
+
+// A window as its designer laid it out; its controls are listed from front to back within
+// each container, and containers come before what they hold.
+struct FormDesign
+{
+    const char *name;
+    const char *caption;
+    int width; // the client area, in twips
+    int height;
+    std::span<const ControlDesign> controls;
+    std::span<const LabelFor> labels;
+};
+
 inline constexpr int twipsPerPixel = 15;
+
+// Frames, labels and pictures never take the focus.
+constexpr bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Frame && kind != ControlKind::Label && kind != ControlKind::Image;
+}

@@ -1,58 +1,69 @@
 // SPDX-License-Identifier: MIT
 #include "DriveList.h"
 
-#include "DriveModel.h"
 #include "DriveOfPath.h"
-#include "FileSystem.h"
-
-#include <QSignalBlocker>
 
 #include <algorithm>
 
-DriveList::DriveList(const FileSystem &files, QWidget *parent)
-    : QComboBox(parent), m_files(files), m_model(new DriveModel(this))
+namespace {
+
+int rowOf(const std::vector<std::string> &texts, const std::string &text)
 {
-    setEditable(false);
-    setModel(m_model);
-    m_model->setDrives(files.drives());
-    setCurrentIndex(0);
-    setDriveFromPath(files.currentFolder());
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::changed);
+    const auto found = std::find(texts.begin(), texts.end(), text);
+    return found == texts.end() ? -1 : int(found - texts.begin());
 }
 
-QByteArray DriveList::drive() const
+const std::string noDrive;
+
+} // namespace
+
+DriveList::DriveList(const FileSystem &files) : m_files(files), m_drives(files.drives())
 {
-    return currentData().toByteArray();
+    m_current = m_drives.empty() ? -1 : 0;
+    const std::vector<std::string> texts = driveTexts();
+    const int start = rowOf(texts, driveOfPath(texts, files.currentFolder()));
+    if (start >= 0)
+        m_current = start;
 }
 
-QByteArrayList DriveList::drives() const
+const std::string &DriveList::drive() const
 {
-    return m_model->drives();
+    return m_current < 0 ? noDrive : m_drives[std::size_t(m_current)].text;
 }
 
-void DriveList::setDriveFromPath(const QByteArray &path)
+void DriveList::select(int row)
 {
-    const qsizetype row = drives().indexOf(driveOfPath(drives(), path));
-    if (row >= 0)
-        setCurrentIndex(int(row));
+    if (row < 0 || row >= int(m_drives.size()) || row == m_current)
+        return;
+    m_current = row;
+    tellShown();
+    if (changed)
+        changed();
 }
 
-void DriveList::showPopup()
+void DriveList::setDriveFromPath(const std::string &path)
 {
-    refresh();
-    QComboBox::showPopup();
+    const std::vector<std::string> texts = driveTexts();
+    select(rowOf(texts, driveOfPath(texts, path)));
 }
 
-// The current drive stays; when it is gone, the drive that now holds its folder takes its
-// place, which is where the folder list already is. Neither is a change of drive.
 void DriveList::refresh()
 {
-    const QByteArrayList now = m_files.drives();
-    if (now == drives())
+    std::vector<Drive> now = m_files.drives();
+    if (now == m_drives)
         return;
-    const QByteArray current = drive();
-    const QSignalBlocker quiet(this);
-    m_model->setDrives(now);
-    const QByteArray kept = now.contains(current) ? current : driveOfPath(now, current);
-    setCurrentIndex(int(std::max<qsizetype>(0, now.indexOf(kept))));
+    const std::string current = drive();
+    m_drives = std::move(now);
+    const std::vector<std::string> texts = driveTexts();
+    const int kept = rowOf(texts, current);
+    m_current = kept >= 0 ? kept : std::max(0, rowOf(texts, driveOfPath(texts, current)));
+    if (m_drives.empty())
+        m_current = -1;
+    tellShown();
+}
+
+void DriveList::tellShown() const
+{
+    if (shown)
+        shown();
 }

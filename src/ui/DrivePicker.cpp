@@ -5,22 +5,21 @@
 #include "FolderList.h"
 #include "FolderPath.h"
 #include "MessageBox.h"
+#include "NativeSeparator.h"
 
-#include <QDir>
-
-DrivePicker::DrivePicker(DriveList &drives, FolderList &folders, MessageBox &messages)
-    : m_drives(drives), m_folders(folders), m_messages(messages)
+DrivePicker::DrivePicker(Form &window, DriveList &drives, FolderList &folders, MessageBox &messages)
+    : m_window(window), m_drives(drives), m_folders(folders), m_messages(messages)
 { }
 
 void DrivePicker::change()
 {
     GetDiskInfo();
-    const auto opened = m_folders.openDrive(m_drives.drive(), m_drives.drives());
+    const auto opened = m_folders.openDrive(m_drives.drive(), m_drives.driveTexts());
     if (opened)
         return;
-    m_messages.critical(m_drives.window(), opened.failure(),
-                        QStringLiteral("Access denied!. Please check drive ") + m_driveRoot);
-    // Emits the drive list's change again: the nested run finds the folder list already on
+    m_messages.critical(m_window, opened.failure(),
+                        "Access denied!. Please check drive " + m_driveRoot);
+    // Raises the drive list's change again: the nested run finds the folder list already on
     // the restored drive and only rewrites the drive root for it.
     m_drives.setDriveFromPath(m_folders.path());
 }
@@ -28,6 +27,6 @@ void DrivePicker::change()
 void DrivePicker::GetDiskInfo()
 {
     m_driveRoot = shownPath(m_drives.drive());
-    if (!m_driveRoot.endsWith(QDir::separator()))
-        m_driveRoot += QDir::separator();
+    if (!m_driveRoot.ends_with(nativeSeparator))
+        m_driveRoot += nativeSeparator;
 }

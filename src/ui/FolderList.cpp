@@ -2,191 +2,126 @@
 #include "FolderList.h"
 
 #include "DriveOfPath.h"
-#include "FileSystem.h"
-#include "FolderIndentDelegate.h"
 #include "FolderPath.h"
-#include "MessageBox.h"
-#include "readPng.h"
 
-#include <QDir>
-#include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
 // The folders from the root down to `folder`, root first.
-QByteArrayList folderChain(const QByteArray &folder)
+std::vector<std::string> folderChain(const std::string &folder)
 {
-    QByteArrayList chain;
-    for (QByteArray step = folder;; step = parentFolder(step)) {
-        chain.prepend(step);
+    std::vector<std::string> chain;
+    for (std::string step = folder;; step = parentFolder(step)) {
+        chain.push_back(step);
         if (parentFolder(step) == step)
-            return chain;
+            break;
     }
-}
-
-QString rowText(const QByteArray &folder, bool isRoot)
-{
-    return isRoot ? shownPath(folder) : QString::fromUtf8(folderName(folder));
-}
-
-enum class KeyAction { None, OpenHighlighted, OpenParent };
-
-KeyAction keyAction(const QKeyEvent *event)
-{
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return KeyAction::None;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Right:
-    case Qt::Key_Space:
-        return KeyAction::OpenHighlighted;
-    case Qt::Key_Left:
-    case Qt::Key_Backspace:
-        return KeyAction::OpenParent;
-    default:
-        return KeyAction::None;
-    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
 }
 
 } // namespace
 
-FolderList::FolderList(const FileSystem &files, MessageBox &messages, QWidget *parent)
-    : QListWidget(parent), m_files(files), m_messages(messages)
+FolderList::FolderList(const FileSystem &files) : m_files(files)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegate(new FolderIndentDelegate(LevelRole, this));
-    // Double clicks and Enter open, whatever the style says about single-click activation.
-    connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
     openStartingFolder();
 }
 
-QByteArray FolderList::path() const
+std::string FolderList::rowFolder(std::size_t row) const
 {
-    return m_path;
+    if (row < m_chain.size())
+        return m_chain[row];
+    return childFolder(m_path, m_subfolders[row - m_chain.size()]);
 }
 
-Result<void, QString> FolderList::setPath(const QByteArray &folder)
+std::string FolderList::rowText(std::size_t row) const
 {
-    const QByteArray cleanFolder = cleanFolderPath(folder);
-    const auto subfolders = m_files.listFolder(cleanFolder);
+    if (row < m_chain.size())
+        return shownPath(row == 0 ? m_chain[row] : folderName(m_chain[row]));
+    return shownPath(m_subfolders[row - m_chain.size()]);
+}
+
+int FolderList::rowLevel(std::size_t row) const
+{
+    return int(std::min(row, m_chain.size()));
+}
+
+void FolderList::highlight(int row)
+{
+    if (row < -1 || row >= int(rowCount()) || row == m_highlighted)
+        return;
+    m_highlighted = row;
+    tellShown();
+}
+
+Result<void, std::string> FolderList::setPath(const std::string &folder)
+{
+    std::string cleanFolder = cleanFolderPath(folder);
+    auto subfolders = m_files.listFolder(cleanFolder);
     if (!subfolders)
         return Failure {subfolders.failure()};
-    showFolder(cleanFolder, *subfolders);
+    m_chain = folderChain(cleanFolder);
+    m_subfolders = std::move(*subfolders);
+    m_path = std::move(cleanFolder);
+    m_highlighted = int(openFolderRow());
+    ++m_listing;
+    tellShown();
     return {};
 }
 
-Result<void, QString> FolderList::openDrive(const QByteArray &drive, const QByteArrayList &drives)
+Result<void, std::string> FolderList::openDrive(const std::string &drive,
+                                                const std::vector<std::string> &drives)
 {
-    if (!m_path.isEmpty() && driveOfPath(drives, m_path) == drive)
+    if (!m_path.empty() && driveOfPath(drives, m_path) == drive)
         return {};
-    const QByteArray start = m_files.currentFolder();
+    const std::string start = m_files.currentFolder();
     if (driveOfPath(drives, start) == drive)
         return setPath(start);
     return setPath(driveRootFolder(drive));
 }
 
-void FolderList::keyPressEvent(QKeyEvent *event)
+void FolderList::open(std::size_t row)
 {
-    switch (keyAction(event)) {
-    case KeyAction::OpenHighlighted:
-        openItem(currentItem());
-        break;
-    case KeyAction::OpenParent:
-        openParentOf(currentItem());
-        break;
-    case KeyAction::None:
-        QListWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
+    if (row < rowCount())
+        openByUser(rowFolder(row));
 }
 
-void FolderList::showEvent(QShowEvent *event)
+void FolderList::openParentOf(std::size_t row)
 {
-    QListWidget::showEvent(event);
-    // Only now does the list know its height.
-    scrollToOpenFolder();
+    if (row < rowCount())
+        openByUser(parentFolder(rowFolder(row)));
 }
 
 void FolderList::openStartingFolder()
 {
-    // Never a message here: the window is not even shown yet, so fall back quietly.
-    const QByteArray start = m_files.currentFolder();
+    const std::string start = m_files.currentFolder();
     if (setPath(start))
         return;
     // Listing the drives reads the mount table, so only when the start fails.
-    const QByteArray startRoot = driveRootFolder(driveOfPath(m_files.drives(), start));
-    if (!startRoot.isEmpty() && setPath(startRoot))
+    const std::string startRoot = driveRootFolder(driveOfPath(driveTexts(m_files.drives()), start));
+    if (!startRoot.empty() && setPath(startRoot))
         return;
-    static_cast<void>(setPath(QDir::rootPath().toUtf8()));
+    if (setPath("/"))
+        return;
+    // Nothing can be read: the list still shows a root to start from.
+    m_path.assign(1, '/');
+    m_chain = {m_path};
+    m_highlighted = 0;
 }
 
-void FolderList::openItem(QListWidgetItem *item)
-{
-    if (item)
-        openFolder(item->data(PathRole).toByteArray());
-}
-
-void FolderList::openParentOf(QListWidgetItem *item)
-{
-    if (item)
-        openFolder(parentFolder(item->data(PathRole).toByteArray()));
-}
-
-void FolderList::openFolder(const QByteArray &folder)
+void FolderList::openByUser(const std::string &folder)
 {
     const auto opened = setPath(folder);
     if (opened)
         return;
-    highlightOpenFolder();
-    m_messages.critical(window(), window()->windowTitle(),
-                        QStringLiteral("The folder %1 cannot be opened:\n%2")
-                            .arg(shownPath(folder), opened.failure()));
+    highlight(int(openFolderRow()));
+    if (openFailed)
+        openFailed(folder, opened.failure());
 }
 
-void FolderList::showFolder(const QByteArray &folder, const QByteArrayList &subfolders)
+void FolderList::tellShown() const
 {
-    // Our own pictures: the style's would look up an icon theme and its image plugins.
-    static const QIcon openIcon(readPng(QStringLiteral(":/images/folder-open.png")));
-    static const QIcon closedIcon(readPng(QStringLiteral(":/images/folder-closed.png")));
-    const QByteArrayList chain = folderChain(folder);
-    clear();
-    for (int level = 0; level < chain.size(); ++level)
-        addRow(rowText(chain.at(level), level == 0), chain.at(level), level, openIcon);
-    for (const QByteArray &name : subfolders)
-        addRow(QString::fromUtf8(name), childFolder(folder, name), int(chain.size()), closedIcon);
-    m_path = folder;
-    highlightOpenFolder();
-    scrollToOpenFolder();
-}
-
-QListWidgetItem *FolderList::openFolderItem() const
-{
-    for (int row = 0; row < count(); ++row) {
-        if (item(row)->data(PathRole).toByteArray() == m_path)
-            return item(row);
-    }
-    return nullptr;
-}
-
-void FolderList::highlightOpenFolder()
-{
-    if (QListWidgetItem *open = openFolderItem())
-        setCurrentItem(open);
-}
-
-// The open folder's row goes to the top, with as many of its subfolders below it as fit:
-// at any depth the list shows where it is and what can be opened.
-void FolderList::scrollToOpenFolder()
-{
-    if (QListWidgetItem *open = openFolderItem())
-        scrollToItem(open, QAbstractItemView::PositionAtTop);
-}
-
-void FolderList::addRow(const QString &text, const QByteArray &folder, int level, const QIcon &icon)
-{
-    auto *item = new QListWidgetItem(icon, text, this);
-    item->setData(PathRole, folder);
-    item->setData(LevelRole, level);
+    if (shown)
+        shown();
 }

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class Desktop;
 class FileSystem;
 class GeneratorStarter;
 class MessageBox;
 
-// What the windows need from the machine, handed to each window when it is created.
+// What the windows need from their surroundings, handed to each window when it is created.
 struct Platform
 {
-    FileSystem &files;
+    const FileSystem &files;
     MessageBox &messages;
+    Desktop &desktop;
     GeneratorStarter &generator;
 };
-
-// The real file system, message boxes and process start.
-Platform localPlatform();

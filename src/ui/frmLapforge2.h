@@ -1,66 +1,52 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "BuildInputs.h"
 #include "CommandLine.h"
 #include "ComposeCommand.h"
+#include "Control.h"
 #include "DrivePicker.h"
+#include "Form.h"
 #include "Platform.h"
 
-#include <QWidget>
-
-#include <memory>
-
-class DriveList;
 struct GeneratorEnd;
-class FolderList;
-class OptionGroup;
 struct LaunchFailure;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 // The main window: the segment, its dressing and the output file; "Make It!" starts the
 // generator with the matching command line and shows that line.
-class frmLapforge2 : public QWidget
+class frmLapforge2
 {
-    Q_OBJECT
-
 public:
-    // Loads the window: the tool folder must already be set.
-    explicit frmLapforge2(Platform platform, QWidget *parent = nullptr);
-    ~frmLapforge2() override;
+    // Creates and loads the window: the tool folder must already be set.
+    explicit frmLapforge2(Platform platform);
+    ~frmLapforge2();
+    frmLapforge2(const frmLapforge2 &) = delete;
+    frmLapforge2 &operator=(const frmLapforge2 &) = delete;
+
+    Form &form() { return m_form; }
+    const Form &form() const { return m_form; }
 
     // The command line that the next "Make It!" extends: the base command between runs.
     const CommandLine &commandString() const { return m_commandString; }
+    // The output folder list's drive root, which only the unreadable-drive message reads.
+    const std::string &driveRoot() const { return m_outputPicker.driveRoot(); }
 
 private:
     struct Controls
     {
-        QRadioButton *optStr, *optLeft90, *optRight90, *opt180l, *opt180r, *optSlideL, *optSlideR,
-            *optLoop;
-        QRadioButton *optLleft, *optLright;
-        QRadioButton *optBank, *optTwist, *optDip;
-        QRadioButton *optNor, *optDbl, *optNar, *optSpr;
-        QCheckBox *chkHump, *chkRise, *chkTex, *chkSurface, *chkFlat;
-        QLineEdit *txtTurn, *txtLTurn, *txtBank, *txtHump, *txtRise, *txtLen, *txtOutFile,
-            *txtOutput;
-        QListWidget *lstTex;
-        QComboBox *cboSur;
-        QGroupBox *frmLoop;
-        QLabel *Image1;
-        DriveList *drvList1;
-        FolderList *Dir1;
-        QPushButton *cmdBuild, *cmdReset, *cmdExit;
+        Control optStr, optLeft90, optRight90, opt180l, opt180r, optSlideL, optSlideR, optLoop;
+        Control optLleft, optLright;
+        Control optBank, optTwist, optDip;
+        Control optNor;
+        Control chkHump, chkRise, chkTex, chkSurface, chkFlat;
+        Control txtTurn, txtLTurn, txtBank, txtHump, txtRise, txtLen, txtOutFile, txtOutput;
+        Control lstTex, cboSur;
+        Control frmLoop, Image1;
+        Control drvList1, Dir1;
+        Control cmdBuild, cmdReset, cmdExit;
+
+        explicit Controls(Form &form);
     };
 
-    void findControls();
-    void makeOptionGroups();
     void connectHandlers();
 
     void Form_Load();
@@ -84,15 +70,16 @@ private:
     void cmdBuild_Click();
     void cmdReset_Click();
     void cmdExit_Click();
-    void generatorEnded(const GeneratorEnd &end);
     void drvList1_Change();
+    void generatorEnded(const GeneratorEnd &end);
 
     BuildInputs readInputs() const;
     void reportNumberOutOfRange(NumberField field);
     void reportStartFailure(const LaunchFailure &failure);
 
     Platform m_platform;
-    Controls m_ui {};
-    std::unique_ptr<DrivePicker> m_outputPicker;
+    Form m_form;
+    Controls m_ui;
+    DrivePicker m_outputPicker;
     CommandLine m_commandString;
 };

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ControlDesign.h"
+
+// The tool-location window as designed.
+const FormDesign &frmLapforge1Design();
