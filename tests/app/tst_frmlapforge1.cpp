@@ -1,200 +1,111 @@
 // SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
-#include "FolderList.h"
-#include "LayoutCheck.h"
+#include "FolderPath.h"
+#include "FormDriver.h"
 #include "Module1.h"
+#include "Platform.h"
+#include "RecordingDesktop.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
 #include "frmLapforge1.h"
-#include "frmLapforge1Layout.h"
 #include "frmLapforge2.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <doctest/doctest.h>
 
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
+
+using Requests = std::vector<std::string>;
 
 // The tool-location window on a fake machine that starts in /start.
 struct ToolLocation
 {
-    FakeFileSystem files {{QStringLiteral("/")}, QStringLiteral("/start")};
-    RecordingMessageBox messages;
-    RecordingGeneratorStarter generator;
-    std::unique_ptr<frmLapforge1> window;
-
     ToolLocation()
+        : files({"/"}, "/start"),
+          window((prepare(), Platform {files, messages, desktop, generator})), ui(window.form())
+    { }
+
+    void prepare()
     {
-        files.addFolder(QStringLiteral("/start/tools"));
+        files.addFolder("/start/tools");
         Module1::setToolFolder("");
-        window = std::make_unique<frmLapforge1>(Platform {files, messages, generator});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    FolderList &folders() const { return ui.folders("Dir2"); }
+    std::size_t rowOf(const std::string &name) const
+    {
+        for (std::size_t row = 0; row < folders().rowCount(); ++row) {
+            if (folders().rowText(row) == nativeFolderPath(name))
+                return row;
+        }
+        FAIL("no row " << name);
+        return 0;
     }
 
-    FolderList *folders() const { return window->findChild<FolderList *>(QStringLiteral("Dir2")); }
-    QPushButton *button(const char *name) const
-    {
-        return window->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
-    QString baseCommand() const
-    {
-        return QString::fromStdString(window->mainWindow()->commandString().text());
-    }
+    FakeFileSystem files;
+    RecordingMessageBox messages;
+    RecordingDesktop desktop;
+    RecordingGeneratorStarter generator;
+    frmLapforge1 window;
+    FormDriver ui;
 };
 
 } // namespace
 
-class tst_frmLapforge1 : public QObject
+TEST_CASE("Ok takes the folder that the list has open, and builds the base command from it")
 {
-    Q_OBJECT
+    struct Row
+    {
+        std::string what;
+        std::string open;
+        std::string highlight;
+        std::string base;
+    };
+    const Row rows[] = {
+        {"untouched list: the starting folder", "", "", "/start/lapforge.exe "},
+        {"root folder: two separators", "/", "", "//lapforge.exe "},
+        {"opened subfolder", "/start/tools", "", "/start/tools/lapforge.exe "},
+        {"highlighted row is not opened", "", "tools", "/start/lapforge.exe "},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.what);
+        ToolLocation tool;
+        if (!row.open.empty())
+            REQUIRE(tool.folders().setPath(row.open));
+        if (!row.highlight.empty())
+            tool.folders().highlight(int(tool.rowOf(row.highlight)));
+        REQUIRE_FALSE(tool.window.mainWindow());
 
-private slots:
-    void layoutMatchesTheDesign();
-    void folderListHasTheFocus();
-    void pickersAreNamedByTheirLabel_data();
-    void pickersAreNamedByTheirLabel();
-    void okTakesTheOpenFolder_data();
-    void okTakesTheOpenFolder();
-    void enterPressesOkAndEscNothing();
-    void cancelEndsWithoutMainWindow();
-    void closingTheMainWindowEndsTheProgram_data();
-    void closingTheMainWindowEndsTheProgram();
-};
+        tool.ui.click("cmdOK");
 
-void tst_frmLapforge1::layoutMatchesTheDesign()
-{
-    ToolLocation tool;
-    QCOMPARE(tool.window->size(), QSize(214, 157));
-    QCOMPARE(tool.window->windowTitle(), QStringLiteral("Where is Lapforge?"));
-    verifyLayout(tool.window.get(), frmLapforge1Layout());
-    QVERIFY(tool.button("cmdOK")->isDefault());
-}
-
-void tst_frmLapforge1::folderListHasTheFocus()
-{
-    ToolLocation tool;
-    QCOMPARE(QApplication::focusWidget(), tool.folders());
-}
-
-void tst_frmLapforge1::pickersAreNamedByTheirLabel_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("drive list") << "drvList2" << QAccessible::ComboBox;
-    QTest::newRow("folder list") << "Dir2" << QAccessible::List;
-}
-
-void tst_frmLapforge1::pickersAreNamedByTheirLabel()
-{
-    QFETCH(QString, control);
-    QFETCH(QAccessible::Role, role);
-    ToolLocation tool;
-    QAccessibleInterface *announced =
-        QAccessible::queryAccessibleInterface(tool.window->findChild<QWidget *>(control));
-    QVERIFY(announced);
-    QCOMPARE(announced->role(), role);
-    // A drop-down list's own name is the drive it shows; a screen reader then takes the
-    // label that is its buddy.
-    QString name = announced->text(QAccessible::Name);
-    for (const auto &[other, relation] : announced->relations(QAccessible::Label)) {
-        if (other->role() == QAccessible::StaticText)
-            name = other->text(QAccessible::Name);
+        // The main window's load already built its base command from the new tool folder.
+        REQUIRE(tool.window.mainWindow());
+        CHECK(tool.window.mainWindow()->commandString().text() == nativeFolderPath(row.base));
+        CHECK(tool.desktop.requests() == Requests {"hide frmLapforge1", "show frmLapforge2"});
+        CHECK(tool.messages.shown().empty());
     }
-    QCOMPARE(name, QStringLiteral("Lapforge Path:"));
 }
 
-void tst_frmLapforge1::okTakesTheOpenFolder_data()
+TEST_CASE("Cancel and the title bar end the program without a main window")
 {
-    QTest::addColumn<QString>("open");
-    QTest::addColumn<QString>("highlight");
-    QTest::addColumn<QString>("base");
-    QTest::newRow("untouched list: the starting folder") << ""
-                                                         << ""
-                                                         << "/start/lapforge.exe ";
-    QTest::newRow("root folder: two separators") << "/"
-                                                 << ""
-                                                 << "//lapforge.exe ";
-    QTest::newRow("opened subfolder") << "/start/tools"
-                                      << ""
-                                      << "/start/tools/lapforge.exe ";
-    QTest::newRow("highlighted row is not opened") << ""
-                                                   << "/start/tools"
-                                                   << "/start/lapforge.exe ";
-}
-
-void tst_frmLapforge1::okTakesTheOpenFolder()
-{
-    QFETCH(QString, open);
-    QFETCH(QString, highlight);
-    QFETCH(QString, base);
-    ToolLocation tool;
-    if (!open.isEmpty())
-        QVERIFY(tool.folders()->setPath(open.toUtf8()));
-    if (!highlight.isEmpty()) {
-        const QList<QListWidgetItem *> rows =
-            tool.folders()->findItems(QFileInfo(highlight).fileName(), Qt::MatchContains);
-        QVERIFY(!rows.isEmpty());
-        tool.folders()->setCurrentItem(rows.first());
+    for (const bool byCancel : {true, false}) {
+        CAPTURE(byCancel);
+        ToolLocation tool;
+        if (byCancel)
+            tool.ui.click("cmdEnd");
+        else
+            tool.window.form().close();
+        CHECK(tool.desktop.requests() == Requests {"unload frmLapforge1", "end"});
+        CHECK_FALSE(tool.window.mainWindow());
     }
-    QVERIFY(!tool.window->mainWindow());
-    tool.button("cmdOK")->click();
-    // The main window's load already built its base command from the new tool folder.
-    QVERIFY(tool.window->mainWindow());
-    QCOMPARE(tool.baseCommand(), base);
-    QVERIFY(tool.window->isHidden());
-    QVERIFY(tool.window->mainWindow()->isVisible());
 }
 
-void tst_frmLapforge1::enterPressesOkAndEscNothing()
+TEST_CASE("after Ok, the main window's Exit ends the whole program")
 {
     ToolLocation tool;
-    QTest::keyClick(tool.folders(), Qt::Key_Escape);
-    QVERIFY(tool.window->isVisible());
-    QVERIFY(!tool.window->mainWindow());
-    QTest::keyClick(tool.folders(), Qt::Key_Return);
-    QVERIFY(tool.window->mainWindow());
-    QCOMPARE(tool.baseCommand(), QStringLiteral("/start/lapforge.exe "));
+    tool.ui.click("cmdOK");
+    FormDriver(tool.window.mainWindow()->form()).click("cmdExit");
+    CHECK(tool.desktop.requests()
+          == Requests {"hide frmLapforge1", "show frmLapforge2", "unload frmLapforge2", "end"});
 }
-
-void tst_frmLapforge1::cancelEndsWithoutMainWindow()
-{
-    ToolLocation tool;
-    // "Cancel" must end the program's event loop; a late exit code 1 means it did not.
-    QTimer::singleShot(0, tool.button("cmdEnd"), &QPushButton::click);
-    QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!tool.window->isVisible());
-    QVERIFY(!tool.window->mainWindow());
-}
-
-void tst_frmLapforge1::closingTheMainWindowEndsTheProgram_data()
-{
-    QTest::addColumn<bool>("byExit");
-    QTest::newRow("Exit") << true;
-    QTest::newRow("title bar") << false;
-}
-
-void tst_frmLapforge1::closingTheMainWindowEndsTheProgram()
-{
-    QFETCH(bool, byExit);
-    ToolLocation tool;
-    tool.button("cmdOK")->click();
-    frmLapforge2 *main = tool.window->mainWindow();
-    if (byExit) {
-        auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdExit"));
-        QTimer::singleShot(0, exit, &QPushButton::click);
-    } else {
-        QTimer::singleShot(0, main, &QWidget::close);
-    }
-    QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!main->isVisible());
-}
-
-QTEST_MAIN(tst_frmLapforge1)
-#include "tst_frmlapforge1.moc"

@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
-
 namespace {
 
 constexpr int presses = 1000;

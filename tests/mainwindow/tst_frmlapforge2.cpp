@@ -1,743 +1,416 @@
 // SPDX-License-Identifier: MIT
-#include "DriveList.h"
-#include "FolderList.h"
-#include "LayoutCheck.h"
-#include "MainWindowFixture.h"
+#include "FakeFileSystem.h"
+#include "FolderPath.h"
+#include "FormDriver.h"
+#include "Module1.h"
+#include "Platform.h"
+#include "RecordingDesktop.h"
+#include "RecordingGeneratorStarter.h"
+#include "RecordingMessageBox.h"
 #include "frmLapforge2.h"
-#include "frmLapforge2Layout.h"
+#include "frmLapforge2Design.h"
 
-#include <QAccessible>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QTest>
+#include <doctest/doctest.h>
 
-#include <memory>
-#include <utility>
+#include <string>
+#include <vector>
 
 namespace {
 
-const QString toolFolder = QStringLiteral("/tools");
-const QString base = QStringLiteral("/tools/lapforge.exe ");
+using Names = std::vector<std::string>;
 
-// A screen reader names a control by the label that is its buddy, where there is one, and by
-// its own name otherwise; a frame around it is told as a group, not as its name.
-QString announcedName(QAccessibleInterface *control)
+std::string native(const std::string &path)
 {
-    for (const auto &[other, relation] : control->relations(QAccessible::Label)) {
-        if (other->role() == QAccessible::StaticText)
-            return other->text(QAccessible::Name);
+    return nativeFolderPath(path);
+}
+
+const std::string base = native("/tools/lapforge.exe ");
+
+// The main window on a fake machine whose output folder list starts at /tracks, with the
+// tool folder /tools; starts are recorded.
+struct MainWindow
+{
+    MainWindow(const std::string &toolFolder = "/tools")
+        : files({"/", "/media/cdrom"}, "/tracks"),
+          window((Module1::setToolFolder(native(toolFolder)),
+                  Platform {files, messages, desktop, generator})),
+          ui(window.form())
+    { }
+
+    // "name" clicks a control; "name=text" types into a box; "name#row" selects a row.
+    void apply(const Names &steps) const
+    {
+        for (const std::string &step : steps) {
+            if (const std::size_t equals = step.find('='); equals != std::string::npos)
+                ui.type(step.substr(0, equals), step.substr(equals + 1));
+            else if (const std::size_t hash = step.find('#'); hash != std::string::npos)
+                ui.select(step.substr(0, hash), std::stoi(step.substr(hash + 1)));
+            else
+                ui.click(step);
+        }
     }
-    return control->text(QAccessible::Name);
-}
+    void make() const { ui.click("cmdBuild"); }
+    const std::string &shown() const { return ui.text("txtOutput"); }
+    std::string commandText() const { return window.commandString().text(); }
+    std::vector<std::string> warnings() const
+    {
+        std::vector<std::string> texts;
+        for (const auto &message : messages.shown()) {
+            if (message.icon == RecordingMessageBox::Message::Icon::Warning)
+                texts.push_back(message.text);
+        }
+        return texts;
+    }
 
-// Every control that the reset sets, away from its default, and the loop frame shown with a
-// direction chosen.
-void moveEverythingAway(const MainWindowFixture &main)
-{
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.option(QStringLiteral("optDip"))->click();
-    main.option(QStringLiteral("optSpr"))->click();
-    for (const char *name : {"chkHump", "chkRise", "chkTex", "chkSurface", "chkFlat"})
-        main.check(QString::fromLatin1(name))->click();
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("7"));
-    main.type(QStringLiteral("txtBank"), QStringLiteral("4"));
-    main.type(QStringLiteral("txtHump"), QStringLiteral("2"));
-    main.type(QStringLiteral("txtRise"), QStringLiteral("3"));
-    main.type(QStringLiteral("txtLTurn"), QStringLiteral("5"));
-    main.type(QStringLiteral("txtLen"), QStringLiteral("9"));
-    main.type(QStringLiteral("txtOutFile"), QStringLiteral("mine"));
-    main.control<QListWidget>(QStringLiteral("lstTex"))->setCurrentRow(1);
-    main.control<QComboBox>(QStringLiteral("cboSur"))->setCurrentIndex(5);
-    main.option(QStringLiteral("optLoop"))->click();
-    main.option(QStringLiteral("optLleft"))->click();
-}
+    FakeFileSystem files;
+    RecordingMessageBox messages;
+    RecordingDesktop desktop;
+    RecordingGeneratorStarter generator;
+    frmLapforge2 window;
+    FormDriver ui;
+};
 
-// A control's state as the reset sets it: a text, an option's or check box's value, the
-// combo box's position, or whether a frame or picture is shown.
-QString stateOf(const QWidget *control)
-{
-    if (const auto *box = qobject_cast<const QLineEdit *>(control))
-        return box->text();
-    if (const auto *option = qobject_cast<const QRadioButton *>(control))
-        return option->isChecked() ? QStringLiteral("-1") : QStringLiteral("0");
-    if (const auto *check = qobject_cast<const QCheckBox *>(control))
-        return check->checkState() == Qt::Checked  ? QStringLiteral("1")
-            : check->checkState() == Qt::Unchecked ? QStringLiteral("0")
-                                                   : QStringLiteral("2");
-    if (const auto *combo = qobject_cast<const QComboBox *>(control))
-        return QString::number(combo->currentIndex());
-    return control->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
-}
+// Every control that the reset sets, away from its default, and the loop frame shown with
+// a direction chosen.
+const Names everythingAway {"txtLen=9",  "optLeft90", "optDip",    "optSpr",          "chkHump",
+                            "chkRise",   "chkTex",    "chkSurface", "chkFlat",         "txtTurn=7",
+                            "txtBank=4", "txtHump=2", "txtRise=3",  "txtOutFile=mine", "lstTex#1",
+                            "cboSur#5",  "optLoop",   "optLleft",   "txtLTurn=5"};
 
 } // namespace
 
-class tst_frmLapforge2 : public QObject
+TEST_CASE("the load fills the lists and resets")
 {
-    Q_OBJECT
-
-private slots:
-    void layoutMatchesTheDesign();
-    void tabOrderFollowsTheDesign();
-    void tabStopsOncePerOptionGroup();
-    void arrowKeysChooseWithinTheGroup_data();
-    void arrowKeysChooseWithinTheGroup();
-    void everyOptionTakesTheClicksAimedAtIt_data();
-    void everyOptionTakesTheClicksAimedAtIt();
-    void captionsFitTheirControls();
-    void accessibleNames_data();
-    void accessibleNames();
-    void loadFillsListsAndResets();
-    void resetRestoresEveryDefault_data();
-    void resetRestoresEveryDefault();
-    void typedSurfaceTextChoosesNothing_data();
-    void typedSurfaceTextChoosesNothing();
-    void groupsAreExclusiveWithinTheirContainerOnly_data();
-    void groupsAreExclusiveWithinTheirContainerOnly();
-    void segmentChoiceSwitchesDependentControls_data();
-    void segmentChoiceSwitchesDependentControls();
-    void disablingBankingKeepsItsValues();
-    void makeItStartsShowsAndResets();
-    void makeItTwiceStartsFromTheBaseCommand();
-    void makeItReadsControlStatesAsTheirValues_data();
-    void makeItReadsControlStatesAsTheirValues();
-    void numberBeyondRangeStartsNothing_data();
-    void numberBeyondRangeStartsNothing();
-    void failedStartKeepsEverything();
-    void missingGeneratorNamesTheToolFolder();
-    void unreadableOutputDriveIsReported();
-    void outputLineCanBeSelectedNotEdited();
-};
-
-void tst_frmLapforge2::layoutMatchesTheDesign()
-{
-    MainWindowFixture main;
-    QCOMPARE(main.window->size(), QSize(414, 495));
-    QCOMPARE(main.window->windowTitle(), QStringLiteral("Lapforge"));
-    verifyLayout(main.window.get(), frmLapforge2Layout());
-    if (QTest::currentTestFailed())
-        return;
-    // The window's own controls on the "Misc Options" frame are drawn in front of it.
-    for (const char *name : {"txtLen", "chkFlat", "optNor", "optDbl", "optNar", "optSpr", "chkTex",
-                             "lstTex", "chkSurface", "cboSur"}) {
-        const QWidget *control = main.control(QString::fromLatin1(name));
-        const QWidget *hit = main.window->childAt(control->geometry().center());
-        QVERIFY2(hit == control || control->isAncestorOf(hit), name);
-    }
-    QCOMPARE(main.control<QGroupBox>(QStringLiteral("frmLoop"))->title(),
-             QStringLiteral("    ???      "));
-    QVERIFY(main.box(QStringLiteral("txtOutput"))->text().isEmpty());
+    MainWindow main;
+    CHECK(main.ui.state("lstTex").entries == Names {"0", "1", "2", "3"});
+    CHECK(main.ui.value("lstTex") == -1);
+    const auto &surfaces = main.ui.state("cboSur").entries;
+    REQUIRE(surfaces.size() == 26);
+    CHECK(surfaces[0] == "Default");
+    CHECK(surfaces[2] == "Grim Sunday");
+    CHECK(surfaces[25] == "Side Wind");
+    CHECK(main.ui.value("cboSur") == 0);
+    CHECK(main.ui.text("cboSur") == "Default");
+    CHECK(main.commandText() == base);
+    CHECK(main.shown().empty());
 }
 
-void tst_frmLapforge2::tabOrderFollowsTheDesign()
+TEST_CASE("load, Reset and Make It! restore every default and leave the rest alone")
 {
-    MainWindowFixture main;
-    const QStringList expected {
-        "optLeft90",  "optRight90", "opt180l",  "optSlideL", "optSlideR", "txtTurn", "optBank",
-        "optTwist",   "optDip",     "txtBank",  "chkHump",   "chkRise",   "txtHump", "txtRise",
-        "txtOutFile", "cmdBuild",   "cmdReset", "cmdExit",   "txtOutput", "txtLen",  "Dir1",
-        "drvList1",   "chkFlat",    "optNor",   "optDbl",    "optNar",    "optSpr",  "lstTex",
-        "chkTex",     "chkSurface", "cboSur",   "optStr",    "opt180r",   "optLoop", "optLleft",
-        "optLright",  "txtLTurn"};
-    QStringList chain;
-    QWidget *first = main.control(expected.first());
-    QWidget *step = first;
-    do {
-        if (!step->objectName().isEmpty() && expected.contains(step->objectName()))
-            chain.append(step->objectName());
-        step = step->nextInFocusChain();
-    } while (step != first);
-    QCOMPARE(chain, expected);
-}
-
-void tst_frmLapforge2::tabStopsOncePerOptionGroup()
-{
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    main.option(QStringLiteral("optSlideL"))->click();
-    main.box(QStringLiteral("txtOutput"))->setFocus();
-    QStringList visited;
-    for (int i = 0; i < 16; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(QApplication::focusWidget()->objectName());
-    }
-    // The width group stops once, on "Normal"; the segment group once, on "Slide Left";
-    // the disabled banking options and the hidden loop frame not at all.
-    QCOMPARE(visited,
-             QStringList({"txtLen", "Dir1", "drvList1", "chkFlat", "optNor", "lstTex", "chkTex",
-                          "chkSurface", "cboSur", "optSlideL", "txtTurn", "chkHump", "chkRise",
-                          "txtHump", "txtRise", "txtOutFile"}));
-}
-
-void tst_frmLapforge2::arrowKeysChooseWithinTheGroup_data()
-{
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QStringList>("chosen");
-    QTest::addColumn<bool>("banking");
-    QTest::newRow("width: Down") << QStringList {} << "optNor" << int(Qt::Key_Down)
-                                 << QStringList {"optNar", "optStr"} << false;
-    QTest::newRow("loop left by Space turns banking on")
-        << QStringList {"optLoop"} << "optLleft" << int(Qt::Key_Space)
-        << QStringList {"optLleft", "optLoop", "optNor"} << true;
-    QTest::newRow("loop right by Space turns banking on")
-        << QStringList {"optLoop"} << "optLright" << int(Qt::Key_Space)
-        << QStringList {"optLoop", "optLright", "optNor"} << true;
-    QTest::newRow("loop left by Up from loop right")
-        << QStringList {"optLoop", "optLright"} << "optLright" << int(Qt::Key_Up)
-        << QStringList {"optLleft", "optLoop", "optNor"} << true;
-    QTest::newRow("loop right by Down from loop left")
-        << QStringList {"optLoop", "optLleft"} << "optLleft" << int(Qt::Key_Down)
-        << QStringList {"optLoop", "optLright", "optNor"} << true;
-}
-
-void tst_frmLapforge2::arrowKeysChooseWithinTheGroup()
-{
-    QFETCH(QStringList, choices);
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(QStringList, chosen);
-    QFETCH(bool, banking);
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    for (const QString &name : choices)
-        main.option(name)->click();
-    main.option(focus)->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(main.chosen(), chosen);
-    QCOMPARE(main.option(QStringLiteral("optBank"))->isEnabled(), banking);
-    QCOMPARE(main.box(QStringLiteral("txtLen"))->isEnabled(), !banking);
-    if (key != Qt::Key_Space)
-        QVERIFY(QApplication::focusWidget()->property("checked").toBool());
-}
-
-void tst_frmLapforge2::everyOptionTakesTheClicksAimedAtIt_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("onCaption");
-    for (const ControlDesign &design : frmLapforge2Layout()) {
-        if (design.kind != ControlKind::OptionButton && design.kind != ControlKind::CheckBox)
-            continue;
-        const QString name = QString::fromUtf8(design.name);
-        QTest::addRow("%s at its mark", design.name) << name << false;
-        if (*design.caption)
-            QTest::addRow("%s on its caption", design.name) << name << true;
-    }
-}
-
-void tst_frmLapforge2::everyOptionTakesTheClicksAimedAtIt()
-{
-    QFETCH(QString, control);
-    QFETCH(bool, onCaption);
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
-    // Banking on and the loop frame shown, so that every option can be clicked.
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.option(QStringLiteral("optLoop"))->click();
-    auto *target = main.control<QAbstractButton>(control);
-    if (target->isChecked()) {
-        for (QAbstractButton *other : target->group()->buttons()) {
-            if (other != target) {
-                other->click();
-                break;
-            }
-        }
-    }
-    QVERIFY(!target->isChecked());
-    main.clickAt(onCaption ? main.captionOf(target) : main.markOf(target));
-    QVERIFY(target->isChecked());
-}
-
-void tst_frmLapforge2::captionsFitTheirControls()
-{
-    MainWindowFixture main;
-    for (const QAbstractButton *button : main.window->findChildren<QAbstractButton *>()) {
-        if (button->text().isEmpty())
-            continue;
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QStyle::PixelMetric indicator = qobject_cast<const QRadioButton *>(button)
-            ? QStyle::PM_ExclusiveIndicatorWidth
-            : QStyle::PM_IndicatorWidth;
-        const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
-        const int needed = qobject_cast<const QPushButton *>(button)
-            ? textWidth + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option)
-            : textWidth + button->style()->pixelMetric(indicator, &option)
-                + button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option);
-        QVERIFY2(needed <= button->width(),
-                 qPrintable(QStringLiteral("%1 needs %2 of %3")
-                                .arg(button->objectName())
-                                .arg(needed)
-                                .arg(button->width())));
-    }
-    for (const QLabel *label : main.window->findChildren<QLabel *>()) {
-        if (label->text().isEmpty() || label->wordWrap())
-            continue;
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(label->objectName()));
-    }
-    for (const QGroupBox *frame : main.window->findChildren<QGroupBox *>())
-        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width());
-}
-
-void tst_frmLapforge2::accessibleNames_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QAccessible::Role>("role");
-    QTest::addColumn<QString>("name");
-    // Exclusion is the button groups' work, but every option button is still a radio button.
-    for (const ControlDesign &design : frmLapforge2Layout()) {
-        if (design.kind == ControlKind::OptionButton)
-            QTest::addRow("%s", design.name)
-                << QString::fromUtf8(design.name) << QAccessible::RadioButton
-                << QString::fromUtf8(design.accessibleName ? design.accessibleName
-                                                           : design.caption);
-    }
-    QTest::newRow("check box") << "chkFlat" << QAccessible::CheckBox << "Make Flat?";
-    QTest::newRow("diameter") << "txtTurn" << QAccessible::EditableText << "Diameter/Slide:";
-    QTest::newRow("bank") << "txtBank" << QAccessible::EditableText << "Bank height:";
-    QTest::newRow("length") << "txtLen" << QAccessible::EditableText << "Track Length:";
-    QTest::newRow("output name") << "txtOutFile" << QAccessible::EditableText << "Output Name:";
-    QTest::newRow("output path") << "Dir1" << QAccessible::List << "Output Path:";
-    QTest::newRow("output drive, by its label")
-        << "drvList1" << QAccessible::ComboBox << "Output Path:";
-    QTest::newRow("debugger") << "txtOutput" << QAccessible::EditableText << "Debugger:";
-    QTest::newRow("loop number") << "txtLTurn" << QAccessible::EditableText << "Loop number";
-}
-
-void tst_frmLapforge2::accessibleNames()
-{
-    QFETCH(QString, control);
-    QFETCH(QAccessible::Role, role);
-    QFETCH(QString, name);
-    MainWindowFixture main;
-    main.window->show();
-    QAccessibleInterface *announced = QAccessible::queryAccessibleInterface(main.control(control));
-    QVERIFY(announced);
-    QCOMPARE(announced->role(), role);
-    QCOMPARE(announcedName(announced), name);
-}
-
-void tst_frmLapforge2::loadFillsListsAndResets()
-{
-    MainWindowFixture main;
-    const auto *textures = main.control<QListWidget>(QStringLiteral("lstTex"));
-    QCOMPARE(textures->count(), 4);
-    for (int row = 0; row < 4; ++row)
-        QCOMPARE(textures->item(row)->text(), QString::number(row));
-    QVERIFY(textures->selectedItems().isEmpty());
-    const auto *surfaces = main.control<QComboBox>(QStringLiteral("cboSur"));
-    QCOMPARE(surfaces->count(), 26);
-    QCOMPARE(surfaces->itemText(2), QStringLiteral("Grim Sunday"));
-    QCOMPARE(surfaces->itemText(25), QStringLiteral("Side Wind"));
-    QCOMPARE(surfaces->currentIndex(), 0);
-    QCOMPARE(surfaces->currentText(), QStringLiteral("Default"));
-    QCOMPARE(main.chosen(), QStringList({"optNor", "optStr"}));
-    for (const QCheckBox *box : main.window->findChildren<QCheckBox *>())
-        QVERIFY(!box->isChecked());
-    QCOMPARE(main.box(QStringLiteral("txtOutFile"))->text(), QStringLiteral("new_prm"));
-    QVERIFY(!main.option(QStringLiteral("optBank"))->isEnabled());
-    QVERIFY(main.box(QStringLiteral("txtLen"))->isEnabled());
-    QVERIFY(main.control(QStringLiteral("frmLoop"))->isHidden());
-    QVERIFY(!main.control(QStringLiteral("Image1"))->isHidden());
-    QCOMPARE(main.commandText(), base);
-}
-
-void tst_frmLapforge2::resetRestoresEveryDefault_data()
-{
-    QTest::addColumn<QString>("event");
-    QTest::addColumn<QString>("txtLen");
-    QTest::addColumn<int>("lstTex");
-    QTest::addColumn<QString>("txtOutput");
-    QTest::newRow("load") << "load"
-                          << "0" << -1 << "";
-    QTest::newRow("Reset") << "Reset"
-                           << "9" << 1 << "";
-    QTest::newRow("Make It!") << "Make It!"
-                              << "9" << 1
-                              << base + " -l -O 5 -d 4 -c 2 -h 3 -s  -m 1 -p 5 -f  -o /tracks/mine";
-}
-
-void tst_frmLapforge2::resetRestoresEveryDefault()
-{
-    QFETCH(QString, event);
-    QFETCH(QString, txtLen);
-    QFETCH(int, lstTex);
-    QFETCH(QString, txtOutput);
-    MainWindowFixture main;
-    if (event != QLatin1String("load")) {
-        moveEverythingAway(main);
-        QVERIFY(main.option(QStringLiteral("optLleft"))->isChecked());
-        QVERIFY(main.option(QStringLiteral("optDip"))->isChecked());
-        QVERIFY(!main.control(QStringLiteral("frmLoop"))->isHidden());
-    }
-    if (event == QLatin1String("Reset"))
-        main.reset();
-    if (event == QLatin1String("Make It!"))
-        main.make();
-
-    // Every control that the reset sets, with the option buttons that the groups clear.
-    const std::pair<const char *, const char *> defaults[] {
-        {"txtTurn", "0"},          {"txtBank", "0"},      {"txtHump", "0"},    {"txtRise", "0"},
-        {"txtOutFile", "new_prm"}, {"chkHump", "0"},      {"chkRise", "0"},    {"chkTex", "0"},
-        {"chkSurface", "0"},       {"chkFlat", "0"},      {"txtLTurn", "0"},   {"optNor", "-1"},
-        {"optDbl", "0"},           {"optNar", "0"},       {"optSpr", "0"},     {"optLeft90", "0"},
-        {"optRight90", "0"},       {"opt180l", "0"},      {"opt180r", "0"},    {"optSlideL", "0"},
-        {"optSlideR", "0"},        {"optBank", "0"},      {"optTwist", "0"},   {"optDip", "0"},
-        {"optStr", "-1"},          {"optLoop", "0"},      {"optLleft", "0"},   {"optLright", "0"},
-        {"cboSur", "0"},           {"frmLoop", "hidden"}, {"Image1", "shown"},
+    struct Row
+    {
+        std::string event;
+        std::string txtLen;
+        int lstTex;
+        std::string txtOutput;
     };
-    for (const auto &[name, value] : defaults) {
-        const QString state = stateOf(main.control(QString::fromLatin1(name)));
-        QVERIFY2(state == QLatin1String(value),
-                 qPrintable(QStringLiteral("%1 is %2, not %3")
-                                .arg(QLatin1String(name), state, QLatin1String(value))));
+    const Row rows[] = {
+        {"load", "0", -1, ""},
+        {"Reset", "9", 1, ""},
+        {"Make It!", "9", 1,
+         base + " -l -O 5 -d 4 -c 2 -h 3 -s  -m 1 -p 5 -f  -o " + native("/tracks/mine")},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.event);
+        MainWindow main;
+        if (row.event != std::string("load")) {
+            main.apply(everythingAway);
+            REQUIRE(main.ui.value("optLleft") == -1);
+            REQUIRE(main.ui.value("optDip") == -1);
+            REQUIRE(main.ui.visible("frmLoop"));
+        }
+        if (row.event == std::string("Reset"))
+            main.ui.click("cmdReset");
+        if (row.event == std::string("Make It!"))
+            main.make();
+
+        const std::pair<const char *, int> values[] {
+            {"chkHump", 0},  {"chkRise", 0},   {"chkTex", 0},     {"chkSurface", 0},
+            {"chkFlat", 0},  {"optNor", -1},   {"optDbl", 0},     {"optNar", 0},
+            {"optSpr", 0},   {"optLeft90", 0}, {"optRight90", 0}, {"opt180l", 0},
+            {"opt180r", 0},  {"optSlideL", 0}, {"optSlideR", 0},  {"optBank", 0},
+            {"optTwist", 0}, {"optDip", 0},    {"optStr", -1},    {"optLoop", 0},
+            {"optLleft", 0}, {"optLright", 0}, {"cboSur", 0},
+        };
+        for (const auto &[name, value] : values) {
+            CAPTURE(name);
+            CHECK(main.ui.value(name) == value);
+        }
+        const std::pair<const char *, const char *> texts[] {
+            {"txtTurn", "0"}, {"txtBank", "0"},          {"txtHump", "0"},
+            {"txtRise", "0"}, {"txtOutFile", "new_prm"}, {"txtLTurn", "0"},
+        };
+        for (const auto &[name, text] : texts) {
+            CAPTURE(name);
+            CHECK(main.ui.text(name) == text);
+        }
+        CHECK_FALSE(main.ui.visible("frmLoop"));
+        CHECK(main.ui.visible("Image1"));
+        for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
+            CHECK_FALSE(main.ui.enabled(name));
+        CHECK(main.ui.enabled("txtLen"));
+        CHECK(main.commandText() == base);
+        // What the reset leaves alone.
+        CHECK(main.ui.text("txtLen") == row.txtLen);
+        CHECK(main.ui.value("lstTex") == row.lstTex);
+        CHECK(main.shown() == row.txtOutput);
+        CHECK(main.ui.folders("Dir1").path() == "/tracks");
+        // Nothing of the segment before lingers: the next line is a straight of the kept length.
+        main.make();
+        const std::string length = row.txtLen == "0" ? "" : " -x " + row.txtLen;
+        CHECK(main.shown() == base + length + " -o " + native("/tracks/new_prm"));
     }
-    for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
-        QVERIFY2(!main.control(QString::fromLatin1(name))->isEnabled(), name);
-    QVERIFY(main.box(QStringLiteral("txtLen"))->isEnabled());
-    QCOMPARE(main.commandText(), base);
-    // What the reset leaves alone.
-    QCOMPARE(main.box(QStringLiteral("txtLen"))->text(), txtLen);
-    QCOMPARE(main.control<QListWidget>(QStringLiteral("lstTex"))->currentRow(), lstTex);
-    QCOMPARE(main.shown(), txtOutput);
-    QCOMPARE(main.folders()->path(), QStringLiteral("/tracks"));
-    // Nothing of the segment before lingers: the next line is a straight of the kept length.
-    main.make();
-    const QString length = txtLen == QLatin1String("0") ? QString() : " -x " + txtLen;
-    QCOMPARE(main.shown(), base + length + " -o /tracks/new_prm");
 }
 
-void tst_frmLapforge2::typedSurfaceTextChoosesNothing_data()
+TEST_CASE("the segment choice switches the banking controls, the length and the loop frame")
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("ending");
-    QTest::newRow("start of a name, then Tab") << "gr" << int(Qt::Key_Tab);
-    QTest::newRow("whole name, then Enter") << "Gravel" << int(Qt::Key_Return);
-    QTest::newRow("name in other case, then Enter") << "gravel" << int(Qt::Key_Enter);
-    QTest::newRow("whole name, then a click on Make It!") << "Gravel" << 0;
-    QTest::newRow("no name, then Tab") << "Nowhere" << int(Qt::Key_Tab);
-}
-
-void tst_frmLapforge2::typedSurfaceTextChoosesNothing()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, ending);
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
-    main.check(QStringLiteral("chkSurface"))->click();
-    auto *surfaces = main.control<QComboBox>(QStringLiteral("cboSur"));
-    surfaces->setCurrentIndex(3);
-    surfaces->setFocus();
-    surfaces->lineEdit()->selectAll();
-    QTest::keyClicks(QApplication::focusWidget(), typed);
-    if (ending) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(ending));
-        QCOMPARE(surfaces->currentIndex(), 3);
-        // The field shows what will be sent, not what was typed.
-        QCOMPARE(surfaces->currentText(), QStringLiteral("Trick"));
+    struct Row
+    {
+        std::string what;
+        Names choices;
+        bool banking;
+        bool loopFrame;
+        Names chosen;
+        std::string segment; // what the next "Make It!" starts with
+    };
+    const Row rows[] = {
+        {"after load", {}, false, false, {"optNor", "optStr"}, ""},
+        {"slide", {"optLeft90", "optSlideR"}, false, false, {"optNor", "optSlideR"}, " -r -S 6"},
+        {"turn", {"opt180l"}, true, false, {"opt180l", "optNor"}, " -l -U 6"},
+        {"loop after reset keeps banking off", {"optLoop"}, false, true, {"optLoop", "optNor"}, ""},
+        {"loop after turn keeps banking on",
+         {"optRight90", "optLoop"},
+         true,
+         true,
+         {"optLoop", "optNor"},
+         ""},
+        {"loop direction turns banking on",
+         {"optLoop", "optLright"},
+         true,
+         true,
+         {"optLoop", "optLright", "optNor"},
+         " -r -O 3"},
+        {"straight after loop clears its direction",
+         {"optLoop", "optLleft", "optStr"},
+         false,
+         false,
+         {"optNor", "optStr"},
+         ""},
+        {"turn after loop clears its direction",
+         {"optLoop", "optLleft", "optLeft90"},
+         true,
+         false,
+         {"optLeft90", "optNor"},
+         " -l -9 6"},
+        {"slide after loop clears its direction",
+         {"optLoop", "optLright", "optSlideL"},
+         false,
+         false,
+         {"optNor", "optSlideL"},
+         " -l -S 6"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.what);
+        MainWindow main;
+        main.apply({"txtTurn=6"});
+        main.apply(row.choices);
+        // The loop's number can be typed only while its frame shows.
+        if (main.ui.visible("frmLoop"))
+            main.apply({"txtLTurn=3"});
+        for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
+            CHECK(main.ui.enabled(name) == row.banking);
+        CHECK(main.ui.enabled("txtLen") == !row.banking);
+        CHECK(main.ui.visible("frmLoop") == row.loopFrame);
+        CHECK(main.ui.visible("Image1") == !row.loopFrame);
+        CHECK(main.ui.chosen() == row.chosen);
+        main.make();
+        CHECK(main.shown() == base + row.segment + " -o " + native("/tracks/new_prm"));
     }
-    auto *build = main.control<QPushButton>(QStringLiteral("cmdBuild"));
-    main.clickAt(build->geometry().center());
-    QCOMPARE(main.shown(), base + " -p 3 -o /tracks/new_prm");
 }
 
-void tst_frmLapforge2::groupsAreExclusiveWithinTheirContainerOnly_data()
+TEST_CASE("disabling the banking controls keeps their values")
 {
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<QStringList>("chosen");
-    QTest::newRow("width leaves segment and twist")
-        << QStringList {"optLeft90", "optBank", "optSpr"}
-        << QStringList {"optBank", "optLeft90", "optSpr"};
-    QTest::newRow("segment leaves width")
-        << QStringList {"optDbl", "opt180r", "optSlideL"} << QStringList {"optDbl", "optSlideL"};
-    QTest::newRow("twist leaves segment") << QStringList {"optRight90", "optTwist", "optDip"}
-                                          << QStringList {"optDip", "optNor", "optRight90"};
-    QTest::newRow("loop direction leaves segment")
-        << QStringList {"optLoop", "optLleft", "optLright", "optNar"}
-        << QStringList {"optLoop", "optLright", "optNar"};
+    MainWindow main;
+    main.apply({"optLeft90", "optTwist", "txtBank=4", "optSlideL"});
+    CHECK(main.ui.value("optTwist") == -1);
+    CHECK_FALSE(main.ui.enabled("optTwist"));
+    CHECK(main.ui.text("txtBank") == "4");
 }
 
-void tst_frmLapforge2::groupsAreExclusiveWithinTheirContainerOnly()
+TEST_CASE("Make It! starts the composed line, shows it and resets")
 {
-    QFETCH(QStringList, choices);
-    QFETCH(QStringList, chosen);
-    MainWindowFixture main;
-    main.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
-    for (const QString &name : choices)
-        main.clickAt(main.markOf(main.option(name)));
-    QCOMPARE(main.chosen(), chosen);
-}
-
-void tst_frmLapforge2::segmentChoiceSwitchesDependentControls_data()
-{
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<bool>("banking");
-    QTest::addColumn<bool>("loopFrame");
-    QTest::addColumn<QStringList>("chosen");
-    QTest::addColumn<QString>("segment"); // what the next "Make It!" starts with
-    QTest::newRow("after load") << QStringList {} << false << false
-                                << QStringList {"optNor", "optStr"} << "";
-    QTest::newRow("slide") << QStringList {"optLeft90", "optSlideR"} << false << false
-                           << QStringList {"optNor", "optSlideR"} << " -r -S 6";
-    QTest::newRow("turn") << QStringList {"opt180l"} << true << false
-                          << QStringList {"opt180l", "optNor"} << " -l -U 6";
-    QTest::newRow("loop after reset keeps banking off")
-        << QStringList {"optLoop"} << false << true << QStringList {"optLoop", "optNor"} << "";
-    QTest::newRow("loop after turn keeps banking on")
-        << QStringList {"optRight90", "optLoop"} << true << true
-        << QStringList {"optLoop", "optNor"} << "";
-    QTest::newRow("loop direction turns banking on")
-        << QStringList {"optLoop", "optLright"} << true << true
-        << QStringList {"optLoop", "optLright", "optNor"} << " -r -O 3";
-    QTest::newRow("straight after loop clears its direction")
-        << QStringList {"optLoop", "optLleft", "optStr"} << false << false
-        << QStringList {"optNor", "optStr"} << "";
-    QTest::newRow("turn after loop clears its direction")
-        << QStringList {"optLoop", "optLleft", "optLeft90"} << true << false
-        << QStringList {"optLeft90", "optNor"} << " -l -9 6";
-    QTest::newRow("slide after loop clears its direction")
-        << QStringList {"optLoop", "optLright", "optSlideL"} << false << false
-        << QStringList {"optNor", "optSlideL"} << " -l -S 6";
-}
-
-void tst_frmLapforge2::segmentChoiceSwitchesDependentControls()
-{
-    QFETCH(QStringList, choices);
-    QFETCH(bool, banking);
-    QFETCH(bool, loopFrame);
-    QFETCH(QStringList, chosen);
-    QFETCH(QString, segment);
-    MainWindowFixture main;
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("6"));
-    main.type(QStringLiteral("txtLTurn"), QStringLiteral("3"));
-    for (const QString &name : choices)
-        main.option(name)->click();
-    for (const char *name : {"optBank", "optTwist", "optDip", "txtBank"})
-        QCOMPARE(main.control(QString::fromLatin1(name))->isEnabled(), banking);
-    QCOMPARE(main.box(QStringLiteral("txtLen"))->isEnabled(), !banking);
-    QCOMPARE(main.control(QStringLiteral("frmLoop"))->isHidden(), !loopFrame);
-    QCOMPARE(main.control(QStringLiteral("Image1"))->isHidden(), loopFrame);
-    QCOMPARE(main.chosen(), chosen);
-    main.make();
-    QCOMPARE(main.shown(), base + segment + " -o /tracks/new_prm");
-}
-
-void tst_frmLapforge2::disablingBankingKeepsItsValues()
-{
-    MainWindowFixture main;
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.option(QStringLiteral("optTwist"))->click();
-    main.type(QStringLiteral("txtBank"), QStringLiteral("4"));
-    main.option(QStringLiteral("optSlideL"))->click();
-    QVERIFY(main.option(QStringLiteral("optTwist"))->isChecked());
-    QVERIFY(!main.option(QStringLiteral("optTwist"))->isEnabled());
-    QCOMPARE(main.box(QStringLiteral("txtBank"))->text(), QStringLiteral("4"));
-}
-
-void tst_frmLapforge2::makeItStartsShowsAndResets()
-{
-    MainWindowFixture main;
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("030"));
-    main.option(QStringLiteral("optBank"))->click();
-    main.type(QStringLiteral("txtBank"), QStringLiteral("3"));
-    main.check(QStringLiteral("chkHump"))->click();
-    main.type(QStringLiteral("txtHump"), QStringLiteral("2"));
-    main.type(QStringLiteral("txtLen"), QStringLiteral("20"));
-    main.option(QStringLiteral("optDbl"))->click();
-    main.check(QStringLiteral("chkTex"))->click();
-    main.control<QListWidget>(QStringLiteral("lstTex"))->setCurrentRow(2);
-    main.check(QStringLiteral("chkSurface"))->click();
-    main.control<QComboBox>(QStringLiteral("cboSur"))->setCurrentIndex(2);
-    main.check(QStringLiteral("chkFlat"))->click();
+    MainWindow main;
+    main.apply({"txtLen=20", "optLeft90", "txtTurn=030", "optBank", "txtBank=3", "chkHump",
+                "txtHump=2", "optDbl", "chkTex", "lstTex#2", "chkSurface", "cboSur#2", "chkFlat"});
     main.make();
 
-    const QString line = base + " -l -9 30 -b 3 -c 2 -w  -m 2 -p 2 -f  -o /tracks/new_prm";
-    QCOMPARE(main.recorder.started().size(), std::size_t(1));
-    const CommandLine &started = main.recorder.started().front();
-    QCOMPARE(QString::fromStdString(started.text()), line);
-    QCOMPARE(QString::fromStdString(started.program()), QStringLiteral("/tools/lapforge.exe"));
-    QCOMPARE(started.arguments().size(), std::size_t(15));
-    QCOMPARE(main.shown(), line);
-    QVERIFY(main.messages.shown().isEmpty());
-    // Reset, except what the reset leaves alone.
-    QCOMPARE(main.chosen(), QStringList({"optNor", "optStr"}));
-    QCOMPARE(main.box(QStringLiteral("txtTurn"))->text(), QStringLiteral("0"));
-    QCOMPARE(main.box(QStringLiteral("txtLen"))->text(), QStringLiteral("20"));
-    QCOMPARE(main.control<QListWidget>(QStringLiteral("lstTex"))->currentRow(), 2);
-    QCOMPARE(main.commandText(), base);
+    const std::string line =
+        base + " -l -9 30 -b 3 -c 2 -w  -m 2 -p 2 -f  -o " + native("/tracks/new_prm");
+    REQUIRE(main.generator.started().size() == 1);
+    const CommandLine &started = main.generator.started().front();
+    CHECK(started.text() == line);
+    CHECK(started.program() == native("/tools/lapforge.exe"));
+    CHECK(started.arguments().size() == 15);
+    CHECK(main.shown() == line);
+    CHECK(main.messages.shown().empty());
+    CHECK(main.ui.chosen() == Names {"optNor", "optStr"});
+    CHECK(main.ui.text("txtTurn") == "0");
+    CHECK(main.ui.text("txtLen") == "20");
+    CHECK(main.ui.value("lstTex") == 2);
+    CHECK(main.commandText() == base);
 }
 
-void tst_frmLapforge2::makeItTwiceStartsFromTheBaseCommand()
+TEST_CASE("a second Make It! starts from the base command again")
 {
-    MainWindowFixture main;
-    main.type(QStringLiteral("txtLen"), QStringLiteral("-5"));
-    main.option(QStringLiteral("optSlideR"))->click();
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("12"));
+    MainWindow main;
+    main.apply({"txtLen=-5", "optSlideR", "txtTurn=12"});
     main.make();
     main.make();
-    QCOMPARE(main.recorder.started().size(), std::size_t(2));
-    QCOMPARE(QString::fromStdString(main.recorder.started()[0].text()),
-             base + " -r -S 12 -x -5 -o /tracks/new_prm");
-    QCOMPARE(QString::fromStdString(main.recorder.started()[1].text()),
-             base + " -x -5 -o /tracks/new_prm");
-    QCOMPARE(main.shown(), base + " -x -5 -o /tracks/new_prm");
+    REQUIRE(main.generator.started().size() == 2);
+    CHECK(main.generator.started()[0].text()
+          == base + " -r -S 12 -x -5 -o " + native("/tracks/new_prm"));
+    CHECK(main.generator.started()[1].text() == base + " -x -5 -o " + native("/tracks/new_prm"));
 }
 
-void tst_frmLapforge2::makeItReadsControlStatesAsTheirValues_data()
+TEST_CASE("Make It! reads each control's state as the classic toolkit's value")
 {
-    QTest::addColumn<QString>("setUp");
-    QTest::addColumn<QString>("appended");
-    QTest::newRow("grayed hump counts as unchecked") << "grayedHump"
-                                                     << "";
-    QTest::newRow("texture list focused but nothing selected") << "textureFocusOnly"
-                                                               << " -m -1";
-    QTest::newRow("surface picked by the user") << "surfaceGravel"
-                                                << " -p 15";
-    QTest::newRow("output name with blanks kept whole") << "blankName"
-                                                        << "";
-}
-
-void tst_frmLapforge2::makeItReadsControlStatesAsTheirValues()
-{
-    QFETCH(QString, setUp);
-    QFETCH(QString, appended);
-    MainWindowFixture main;
-    QString output = QStringLiteral("/tracks/new_prm");
-    if (setUp == QLatin1String("grayedHump")) {
-        main.check(QStringLiteral("chkHump"))->setCheckState(Qt::PartiallyChecked);
-    } else if (setUp == QLatin1String("textureFocusOnly")) {
-        main.check(QStringLiteral("chkTex"))->click();
-        auto *textures = main.control<QListWidget>(QStringLiteral("lstTex"));
-        textures->setCurrentRow(1, QItemSelectionModel::NoUpdate);
-    } else if (setUp == QLatin1String("surfaceGravel")) {
-        main.check(QStringLiteral("chkSurface"))->click();
-        main.control<QComboBox>(QStringLiteral("cboSur"))->setCurrentIndex(15);
-    } else if (setUp == QLatin1String("blankName")) {
-        main.type(QStringLiteral("txtOutFile"), QStringLiteral("my track; $(x)"));
-        output = QStringLiteral("/tracks/my track; $(x)");
+    struct Row
+    {
+        std::string what;
+        Names steps;
+        std::string appended;
+        std::string name;
+    };
+    const Row rows[] = {
+        {"no texture row selected", {"chkTex"}, " -m -1", "new_prm"},
+        {"surface picked by the user", {"chkSurface", "cboSur#15"}, " -p 15", "new_prm"},
+        {"typed surface text is no choice",
+         {"chkSurface", "cboSur#3", "cboSur=Gravel"},
+         " -p 3",
+         "new_prm"},
+        {"output name with blanks kept whole", {"txtOutFile=my track; $(x)"}, "", "my track; $(x)"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.what);
+        MainWindow main;
+        main.apply(row.steps);
+        main.make();
+        const std::string output = native("/tracks/") + row.name;
+        CHECK(main.shown() == base + row.appended + " -o " + output);
+        CHECK(main.generator.started().front().arguments().back() == output);
     }
-    main.make();
-    QCOMPARE(main.shown(), base + appended + " -o " + output);
-    QCOMPARE(QString::fromStdString(main.recorder.started().front().arguments().back()), output);
+    MainWindow grayed;
+    grayed.window.form().setValue(grayed.window.form().indexOf("chkHump"), 2);
+    grayed.make();
+    CHECK(grayed.shown() == base + " -o " + native("/tracks/new_prm"));
 }
 
-void tst_frmLapforge2::numberBeyondRangeStartsNothing_data()
+TEST_CASE("a number beyond range starts nothing, names its box and keeps every choice")
 {
-    QTest::addColumn<QString>("segment");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("length") << "optStr"
-                            << "txtLen"
-                            << "Track Length:";
-    QTest::newRow("diameter") << "optSlideL"
-                              << "txtTurn"
-                              << "Diameter/Slide:";
-    QTest::newRow("bank height") << "optLeft90"
-                                 << "txtBank"
-                                 << "Bank height:";
+    struct Row
+    {
+        const char *segment;
+        const char *field;
+        const char *label;
+    };
+    const Row rows[] = {
+        {"optStr", "txtLen", "Track Length:"},
+        {"optSlideL", "txtTurn", "Diameter/Slide:"},
+        {"optLeft90", "txtBank", "Bank height:"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.field);
+        MainWindow main;
+        main.apply(
+            {row.segment, "optBank", "txtTurn=5", "txtBank=2", row.field + std::string("=-1e400")});
+        main.make();
+        CHECK(main.generator.started().empty());
+        REQUIRE(main.messages.shown().size() == 1);
+        const auto &message = main.messages.shown().front();
+        CHECK(message.icon == RecordingMessageBox::Message::Icon::Critical);
+        CHECK(message.title == "Lapforge");
+        CHECK(message.text
+              == std::string("The number in \"") + row.label
+                  + "\" lies beyond the range of numbers. Nothing was started.");
+        CHECK(main.ui.value(row.segment) == -1);
+        CHECK(main.ui.text(row.field) == "-1e400");
+        CHECK(main.shown().empty());
+        CHECK(main.commandText() == base);
+    }
 }
 
-void tst_frmLapforge2::numberBeyondRangeStartsNothing()
+TEST_CASE("a failed start keeps everything, and the next try composes afresh")
 {
-    QFETCH(QString, segment);
-    QFETCH(QString, field);
-    QFETCH(QString, label);
-    MainWindowFixture main;
-    main.option(segment)->click();
-    main.option(QStringLiteral("optBank"))->click();
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("5"));
-    main.type(QStringLiteral("txtBank"), QStringLiteral("2"));
-    main.type(field, QStringLiteral("-1e400"));
+    MainWindow main;
+    main.generator.failure = LaunchFailure {LaunchFailure::Kind::NotPermitted,
+                                            native("/tools/lapforge.exe"), "Permission denied"};
+    main.apply({"optLeft90", "txtTurn=30"});
     main.make();
-    QVERIFY(main.recorder.started().empty());
-    QCOMPARE(main.messages.shown().size(), 1);
-    QVERIFY2(main.messages.shown().front().text.contains(label),
-             qPrintable(main.messages.shown().front().text));
-    QVERIFY(main.option(segment)->isChecked());
-    QCOMPARE(main.box(field)->text(), QStringLiteral("-1e400"));
-    QVERIFY(main.shown().isEmpty());
-    QCOMPARE(main.commandText(), base);
+    REQUIRE(main.messages.shown().size() == 1);
+    CHECK(main.messages.shown().front().text == main.generator.failure->message());
+    CHECK(main.shown().empty());
+    CHECK(main.ui.value("optLeft90") == -1);
+    CHECK(main.commandText() == base);
+
+    main.generator.failure.reset();
+    main.make();
+    const std::string line = base + " -l -9 30 -o " + native("/tracks/new_prm");
+    CHECK(main.generator.started().back().text() == line);
+    CHECK(main.shown() == line);
 }
 
-void tst_frmLapforge2::failedStartKeepsEverything()
+TEST_CASE("a missing generator's message names the tool folder and how to choose another")
 {
-    MainWindowFixture main;
-    main.recorder.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile, "/tools/lapforge.exe",
-                                           "No such file or directory"};
-    main.option(QStringLiteral("optLeft90"))->click();
-    main.type(QStringLiteral("txtTurn"), QStringLiteral("30"));
+    MainWindow main("/my tools");
+    main.generator.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile,
+                                            native("/my tools/lapforge.exe"), "No such file"};
     main.make();
-    QCOMPARE(main.messages.shown().size(), 1);
-    QVERIFY(main.messages.shown().front().text.contains(QStringLiteral("/tools/lapforge.exe")));
-    QVERIFY(main.messages.shown().front().text.contains(QStringLiteral("No such file")));
-    QVERIFY(main.shown().isEmpty());
-    QVERIFY(main.option(QStringLiteral("optLeft90"))->isChecked());
-    QCOMPARE(main.commandText(), base);
-
-    main.recorder.failure.reset();
-    main.make();
-    const QString line = base + " -l -9 30 -o /tracks/new_prm";
-    QCOMPARE(QString::fromStdString(main.recorder.started().back().text()), line);
-    QCOMPARE(main.shown(), line);
+    REQUIRE(main.messages.shown().size() == 1);
+    CHECK(
+        main.messages.shown().front().text
+        == main.generator.failure->message() + "\n\nLapforge was looked for in "
+            + native("/my tools/")
+            + ", the folder chosen at start. To choose another folder, start this program again.");
 }
 
-void tst_frmLapforge2::missingGeneratorNamesTheToolFolder()
+TEST_CASE("a generator's end is warned about only when it failed")
 {
-    MainWindowFixture main(QStringLiteral("/my tools"));
-    main.recorder.failure = LaunchFailure {LaunchFailure::Kind::NoSuchFile,
-                                           "/my tools/lapforge.exe", "No such file or directory"};
-    main.make();
-    QCOMPARE(main.messages.shown().size(), 1);
-    QString text = main.messages.shown().front().text;
-    QVERIFY2(text.contains(QStringLiteral("/my tools/lapforge.exe")), qPrintable(text));
-    // Besides the program's path, the folder itself, and how to choose another.
-    text.remove(QStringLiteral("/my tools/lapforge.exe"));
-    QVERIFY2(text.contains(QStringLiteral("/my tools/")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("start this program again")), qPrintable(text));
+    MainWindow main;
+    const GeneratorEnd failed {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, "cannot\n"};
+    const GeneratorEnd killed {"/tools/lapforge.exe", GeneratorEnd::How::Killed, 9, ""};
+    const GeneratorEnd fine {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 0, "chatter\n"};
+    main.generator.end(failed);
+    main.generator.end(fine);
+    main.generator.end(killed);
+    CHECK(main.warnings() == std::vector<std::string> {failed.message(), killed.message()});
+    for (const auto &message : main.messages.shown()) {
+        CHECK(message.window == &main.window.form());
+        CHECK(message.title == "Lapforge");
+    }
 }
 
-void tst_frmLapforge2::unreadableOutputDriveIsReported()
+TEST_CASE("an unreadable output drive is reported, and the lists agree again")
 {
-    MainWindowFixture main;
-    main.files.makeUnreadable(QStringLiteral("/media/cdrom"), QStringLiteral("No medium found"));
-    auto *drives = main.control<DriveList>(QStringLiteral("drvList1"));
-    drives->setCurrentIndex(drives->findText(QStringLiteral("/media/cdrom")));
-    QCOMPARE(main.messages.shown().size(), 1);
-    QCOMPARE(main.messages.shown().front().text,
-             QStringLiteral("Access denied!. Please check drive /media/cdrom/"));
-    QCOMPARE(main.messages.shown().front().title, QStringLiteral("No medium found"));
-    QCOMPARE(drives->drive(), QStringLiteral("/"));
-    QCOMPARE(main.control<FolderList>(QStringLiteral("Dir1"))->path(), QStringLiteral("/tracks"));
+    MainWindow main;
+    main.files.makeUnreadable("/media/cdrom", "No medium found");
+    main.ui.pickDrive("drvList1", "/media/cdrom");
+    REQUIRE(main.messages.shown().size() == 1);
+    CHECK(main.messages.shown().front().text
+          == "Access denied!. Please check drive " + native("/media/cdrom/"));
+    CHECK(main.messages.shown().front().title == "No medium found");
+    CHECK(main.ui.drives("drvList1").drive() == "/");
+    CHECK(main.ui.folders("Dir1").path() == "/tracks");
 }
 
-void tst_frmLapforge2::outputLineCanBeSelectedNotEdited()
+TEST_CASE("Exit and the title bar both unload the window and end the program")
 {
-    MainWindowFixture main;
-    main.make();
-    QLineEdit *output = main.box(QStringLiteral("txtOutput"));
-    const QString line = output->text();
-    output->setFocus();
-    QTest::keyClicks(output, QStringLiteral("typed"));
-    QCOMPARE(output->text(), line);
-    output->selectAll();
-    QCOMPARE(output->selectedText(), line);
+    for (const bool byExit : {true, false}) {
+        CAPTURE(byExit);
+        MainWindow main;
+        if (byExit)
+            main.ui.click("cmdExit");
+        else
+            main.window.form().close();
+        CHECK(main.desktop.requests() == Names {"unload frmLapforge2", "end"});
+    }
 }
-
-QTEST_MAIN(tst_frmLapforge2)
-#include "tst_frmlapforge2.moc"

@@ -5,55 +5,48 @@
 
 #include <algorithm>
 
-namespace {
-
-QByteArrayList toBytes(const QStringList &texts)
-{
-    QByteArrayList bytes;
-    for (const QString &text : texts)
-        bytes.append(text.toUtf8());
-    return bytes;
-}
-
-} // namespace
-
-FakeFileSystem::FakeFileSystem(const QStringList &drives, const QString &currentFolder)
-    : m_currentFolder(currentFolder.toUtf8())
+FakeFileSystem::FakeFileSystem(const std::vector<std::string> &drives,
+                               const std::string &currentFolder)
+    : m_currentFolder(currentFolder)
 {
     setDrives(drives);
     addFolder(currentFolder);
 }
 
-void FakeFileSystem::addFolder(const QString &folder)
+void FakeFileSystem::addFolder(const std::string &folder)
 {
     // Every folder on the way down exists too.
-    for (QByteArray step = cleanFolderPath(folder.toUtf8()); !m_folders.contains(step);
+    for (std::string step = cleanFolderPath(folder);
+         std::find(m_folders.begin(), m_folders.end(), step) == m_folders.end();
          step = parentFolder(step))
-        m_folders.append(step);
+        m_folders.push_back(step);
 }
 
-void FakeFileSystem::makeUnreadable(const QString &folder, const QString &reason)
+void FakeFileSystem::makeUnreadable(const std::string &folder, const std::string &reason)
 {
-    m_unreadable.insert(folder.toUtf8(), reason);
+    m_unreadable[folder] = reason;
 }
 
-void FakeFileSystem::setDrives(const QStringList &drives)
+void FakeFileSystem::setDrives(const std::vector<std::string> &drives)
 {
-    m_drives = toBytes(drives);
-    for (const QString &drive : drives)
+    m_drives.clear();
+    for (const std::string &drive : drives) {
+        m_drives.push_back(Drive {drive, shownPath(drive)});
         addFolder(drive);
+    }
 }
 
-Result<QByteArrayList, QString> FakeFileSystem::listFolder(const QByteArray &folder) const
+Result<std::vector<std::string>, std::string>
+FakeFileSystem::listFolder(const std::string &folder) const
 {
-    if (m_unreadable.contains(folder))
-        return Failure {m_unreadable.value(folder)};
-    if (!m_folders.contains(folder))
-        return Failure {QStringLiteral("No such file or directory")};
-    QByteArrayList subfolders;
-    for (const QByteArray &other : m_folders) {
+    if (const auto unreadable = m_unreadable.find(folder); unreadable != m_unreadable.end())
+        return Failure {unreadable->second};
+    if (std::find(m_folders.begin(), m_folders.end(), folder) == m_folders.end())
+        return Failure {std::string("No such file or directory")};
+    std::vector<std::string> subfolders;
+    for (const std::string &other : m_folders) {
         if (other != folder && parentFolder(other) == folder)
-            subfolders.append(folderName(other));
+            subfolders.push_back(folderName(other));
     }
     std::sort(subfolders.begin(), subfolders.end());
     return subfolders;

@@ -3,28 +3,29 @@
 
 #include "FileSystem.h"
 
-#include <QMap>
-#include <QStringList>
+#include <map>
+#include <string>
+#include <vector>
 
 // A tree of folders given by path; a folder marked unreadable fails with its reason.
-// Paths are given as text and kept as its UTF-8 bytes.
 class FakeFileSystem : public FileSystem
 {
 public:
-    FakeFileSystem(const QStringList &drives, const QString &currentFolder);
+    FakeFileSystem(const std::vector<std::string> &drives, const std::string &currentFolder);
 
-    void addFolder(const QString &folder);
-    void makeUnreadable(const QString &folder, const QString &reason);
+    void addFolder(const std::string &folder);
+    void makeUnreadable(const std::string &folder, const std::string &reason);
     // What the machine mounts from now on, as a drive list reads it when opened.
-    void setDrives(const QStringList &drives);
+    void setDrives(const std::vector<std::string> &drives);
 
-    QByteArrayList drives() const override { return m_drives; }
-    Result<QByteArrayList, QString> listFolder(const QByteArray &folder) const override;
-    QByteArray currentFolder() const override { return m_currentFolder; }
+    std::vector<Drive> drives() const override { return m_drives; }
+    Result<std::vector<std::string>, std::string>
+    listFolder(const std::string &folder) const override;
+    std::string currentFolder() const override { return m_currentFolder; }
 
 private:
-    QByteArrayList m_drives;
-    QByteArray m_currentFolder;
-    QByteArrayList m_folders;
-    QMap<QByteArray, QString> m_unreadable;
+    std::vector<Drive> m_drives;
+    std::string m_currentFolder;
+    std::vector<std::string> m_folders;
+    std::map<std::string, std::string> m_unreadable;
 };

@@ -20,7 +20,7 @@ public:
     }
 
     const std::vector<CommandLine> &started() const { return m_started; }
-    void end(const GeneratorEnd &how) { emit ended(how); }
+    void end(const GeneratorEnd &how) const { reportEnd(how); }
 
     std::optional<LaunchFailure> failure;
 

@@ -3,13 +3,11 @@
 
 #include "MessageBox.h"
 
-#include <QList>
-#include <QPointer>
-#include <QWidget>
-
 #include <functional>
+#include <string>
+#include <vector>
 
-// Records each message instead of showing it; `onShow` lets a test look at the widgets
+// Records each message instead of showing it; `onShow` lets a test look at the windows
 // while the message would be on screen.
 class RecordingMessageBox : public MessageBox
 {
@@ -19,32 +17,33 @@ public:
         enum class Icon { Critical, Warning };
 
         Icon icon;
-        QPointer<QWidget> parent;
-        QString title;
-        QString text;
+        const Form *window;
+        std::string title;
+        std::string text;
     };
 
-    void critical(QWidget *parent, const QString &title, const QString &text) override
+    void critical(const Form &window, const std::string &title, const std::string &text) override
     {
-        record(Message::Icon::Critical, parent, title, text);
+        record(Message::Icon::Critical, window, title, text);
     }
 
-    void warning(QWidget *parent, const QString &title, const QString &text) override
+    void warning(const Form &window, const std::string &title, const std::string &text) override
     {
-        record(Message::Icon::Warning, parent, title, text);
+        record(Message::Icon::Warning, window, title, text);
     }
 
-    const QList<Message> &shown() const { return m_shown; }
+    const std::vector<Message> &shown() const { return m_shown; }
 
     std::function<void()> onShow;
 
 private:
-    void record(Message::Icon icon, QWidget *parent, const QString &title, const QString &text)
+    void record(Message::Icon icon, const Form &window, const std::string &title,
+                const std::string &text)
     {
-        m_shown.append(Message {icon, parent, title, text});
+        m_shown.push_back(Message {icon, &window, title, text});
         if (onShow)
             onShow();
     }
 
-    QList<Message> m_shown;
+    std::vector<Message> m_shown;
 };
