@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ByteNamedFolder.h"
 #include "FakeFileSystem.h"
-#include "FolderList.h"
+#include "FolderRows.h"
+#include "FolderView.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "Platform.h"
+#include "QtPlatform.h"
+#include "QtWindow.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
 #include "TestFiles.h"
@@ -39,24 +42,48 @@ private:
     std::filesystem::path m_previous;
 };
 
-FolderList *folderList(const QWidget *window, const char *name)
+FolderView *folderList(const QWidget *window, const char *name)
 {
-    return window->findChild<FolderList *>(QString::fromLatin1(name));
+    return window->findChild<FolderView *>(QString::fromLatin1(name));
 }
 
-// Highlights the row of `folder` and opens it with Right, sent to the focused list.
-bool openByKey(FolderList *list, const QByteArray &folder)
+// Highlights the row of `folder` and opens it with Right, sent to the focused list; true
+// when the row is then the highlighted, open one.
+bool openByKey(FolderView *list, const QByteArray &folder)
 {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->data(FolderList::PathRole).toByteArray() == folder) {
+    const QAbstractItemModel *rows = list->model();
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (rows->index(row, 0).data(FolderRows::PathRole).toByteArray() == folder) {
             list->setFocus();
-            list->setCurrentRow(row);
+            list->setCurrentIndex(rows->index(row, 0));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-            return list->path() == folder;
+            const QModelIndex current = list->currentIndex();
+            return current.data(FolderRows::PathRole).toByteArray() == folder
+                && current.data(FolderRows::LevelRole).toInt() == current.row();
         }
     }
     return false;
 }
+
+// The windows on a file system of the test's choosing, shown as the program shows them.
+struct Windows
+{
+    explicit Windows(const FileSystem &files, GeneratorStarter &generator)
+        : core((Module1::setToolFolder(""), Platform {files, messages, desktop, generator}))
+    {
+        desktop.show(core.form());
+    }
+
+    QtWindow *tool() const { return desktop.windowOf(core.form()); }
+    QtWindow *main() const
+    {
+        return core.mainWindow() ? desktop.windowOf(core.mainWindow()->form()) : nullptr;
+    }
+
+    RecordingMessageBox messages;
+    QtDesktop desktop;
+    frmLapforge1 core;
+};
 
 } // namespace
 
@@ -107,32 +134,30 @@ void tst_FolderWindows::namesThatAreNotTextReachTheGenerator()
     const StartingFolder start(startInTool ? tools.path() : root.toStdString());
 
     LocalFileSystem files;
-    RecordingMessageBox messages;
-    Module1::setToolFolder("");
-    frmLapforge1 tool(Platform {files, messages, localPlatform().generator});
-    tool.show();
-    QVERIFY(QTest::qWaitForWindowActive(&tool));
-    FolderList *toolList = folderList(&tool, "Dir2");
-    if (startInTool)
-        QCOMPARE(toolList->path(), toolFolder);
-    else
+    QtEventLoop loop;
+    WatchedGenerators generators(loop);
+    Windows windows(files, generators);
+    QVERIFY(QTest::qWaitForWindowActive(windows.tool()));
+    FolderView *toolList = folderList(windows.tool(), "Dir2");
+    if (!startInTool)
         QVERIFY(openByKey(toolList, toolFolder));
-    QVERIFY(toolList->currentItem()->text().contains(QChar::ReplacementCharacter));
+    QCOMPARE(QByteArray::fromStdString(windows.core.form().folderList(2).path()), toolFolder);
+    QVERIFY(toolList->currentIndex().data().toString().contains(QChar::ReplacementCharacter));
     toolList->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QByteArray::fromStdString(Module1::toolFolder()), toolFolder + '/');
 
-    frmLapforge2 *main = tool.mainWindow();
+    QtWindow *main = windows.main();
     QVERIFY(main);
     QVERIFY(QTest::qWaitForWindowActive(main));
-    FolderList *outputList = folderList(main, "Dir1");
+    FolderView *outputList = folderList(main, "Dir1");
     if (startInTool) {
         outputList->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     }
     QVERIFY(openByKey(outputList, outputFolder));
     main->findChild<QPushButton *>(QStringLiteral("cmdBuild"))->click();
-    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(windows.messages.shown().empty());
 
     const std::string outputFile = output.path() + "/new_prm";
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(outputFile), 20000);
@@ -142,53 +167,53 @@ void tst_FolderWindows::namesThatAreNotTextReachTheGenerator()
 
 void tst_FolderWindows::unreadableFolderMessageCarriesItsWindowsTitle()
 {
-    FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/start"));
-    files.addFolder(QStringLiteral("/start/locked"));
-    files.makeUnreadable(QStringLiteral("/start/locked"), QStringLiteral("Permission denied"));
-    RecordingMessageBox messages;
+    FakeFileSystem files({"/"}, "/start");
+    files.addFolder("/start/locked");
+    files.makeUnreadable("/start/locked", "Permission denied");
     RecordingGeneratorStarter generator;
-    Module1::setToolFolder("");
-    frmLapforge1 tool(Platform {files, messages, generator});
-    tool.show();
-    QVERIFY(QTest::qWaitForWindowActive(&tool));
+    Windows windows(files, generator);
+    QVERIFY(QTest::qWaitForWindowActive(windows.tool()));
 
-    QVERIFY(!openByKey(folderList(&tool, "Dir2"), "/start/locked"));
-    tool.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    QVERIFY(QTest::qWaitForWindowActive(tool.mainWindow()));
-    QVERIFY(!openByKey(folderList(tool.mainWindow(), "Dir1"), "/start/locked"));
+    QVERIFY(!openByKey(folderList(windows.tool(), "Dir2"), "/start/locked"));
+    windows.tool()->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    QVERIFY(QTest::qWaitForWindowActive(windows.main()));
+    QVERIFY(!openByKey(folderList(windows.main(), "Dir1"), "/start/locked"));
 
-    QCOMPARE(messages.shown().size(), 2);
-    QCOMPARE(messages.shown().at(0).title, QStringLiteral("Where is Lapforge?"));
-    QCOMPARE(messages.shown().at(0).parent.data(), &tool);
-    QCOMPARE(messages.shown().at(1).title, QStringLiteral("Lapforge"));
-    QCOMPARE(messages.shown().at(1).parent.data(), tool.mainWindow());
+    QCOMPARE(windows.messages.shown().size(), std::size_t(2));
+    QCOMPARE(windows.messages.shown().at(0).title, "Where is Lapforge?");
+    QCOMPARE(windows.messages.shown().at(0).window, &windows.core.form());
+    QCOMPARE(windows.messages.shown().at(1).title, "Lapforge");
+    QCOMPARE(windows.messages.shown().at(1).window, &windows.core.mainWindow()->form());
 }
 
 void tst_FolderWindows::keysOpenInTheToolWindowAndEnterStillPressesOk()
 {
-    FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/start"));
-    files.addFolder(QStringLiteral("/start/tools/inner"));
-    RecordingMessageBox messages;
+    FakeFileSystem files({"/"}, "/start");
+    files.addFolder("/start/tools/inner");
     RecordingGeneratorStarter generator;
-    Module1::setToolFolder("");
-    frmLapforge1 tool(Platform {files, messages, generator});
-    tool.show();
-    QVERIFY(QTest::qWaitForWindowActive(&tool));
-    FolderList *list = folderList(&tool, "Dir2");
+    Windows windows(files, generator);
+    QVERIFY(QTest::qWaitForWindowActive(windows.tool()));
+    FolderView *list = folderList(windows.tool(), "Dir2");
+    const auto highlightInner = [list] {
+        const QModelIndexList rows = list->model()->match(list->model()->index(0, 0),
+                                                          Qt::DisplayRole, QStringLiteral("inner"));
+        QVERIFY(!rows.isEmpty());
+        list->setCurrentIndex(rows.first());
+    };
 
     QVERIFY(openByKey(list, "/start/tools"));
-    list->setCurrentItem(list->findItems(QStringLiteral("inner"), Qt::MatchExactly).first());
+    highlightInner();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(list->path(), QByteArray("/start/tools/inner"));
+    QCOMPARE(windows.core.form().folderList(2).path(), "/start/tools/inner");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(list->path(), QByteArray("/start/tools"));
+    QCOMPARE(windows.core.form().folderList(2).path(), "/start/tools");
     // Highlighted but not opened: Enter presses "Ok", which takes the open folder.
-    list->setCurrentItem(list->findItems(QStringLiteral("inner"), Qt::MatchExactly).first());
+    highlightInner();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-    QVERIFY(tool.mainWindow());
+    QVERIFY(windows.main());
     QCOMPARE(Module1::toolFolder(), std::string("/start/tools/"));
-    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(windows.messages.shown().empty());
 }
 
 QTEST_MAIN(tst_FolderWindows)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "FolderList.h"
 #include "MainWindowFixture.h"
-#include "Platform.h"
+#include "QtEventLoop.h"
+#include "WatchedGenerators.h"
 #include "TestFiles.h"
 #include "WorkingFolder.h"
 
@@ -155,11 +155,11 @@ void tst_HostileInput::hostileTextStaysOneArgument()
         place == Place::ToolFolder ? QStringLiteral("/tools/") + text : QStringLiteral("/tools");
     const QString folder = place == Place::OutputFolder ? tracks + u'/' + text : tracks;
     const QString name = place == Place::OutputName ? text : QStringLiteral("new_prm");
-    MainWindow main(toolFolder);
+    MainWindow main(toolFolder.toStdString());
     if (place == Place::OutputFolder) {
-        main.files.addFolder(folder);
-        QVERIFY(main.folders()->setPath(folder.toUtf8()));
-        QCOMPARE(main.folders()->path(), folder);
+        main.files.addFolder(folder.toStdString());
+        QVERIFY(main.folderList().setPath(folder.toStdString()));
+        QCOMPARE(QString::fromStdString(main.folderList().path()), folder);
     }
     if (place == Place::OutputName) {
         main.paste(QStringLiteral("txtOutFile"), text);
@@ -171,7 +171,7 @@ void tst_HostileInput::hostileTextStaysOneArgument()
     const QString program = toolFolder + QStringLiteral("/lapforge.exe");
     const QString output = folder + u'/' + name;
     const QString line = program + QStringLiteral("  -l -9 30 -o ") + output;
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(main.messages.shown().empty());
     QCOMPARE(main.recorder.started().size(), std::size_t(1));
     const CommandLine &started = main.recorder.started().front();
     QCOMPARE(QString::fromStdString(started.program()), program);
@@ -304,7 +304,7 @@ void tst_HostileInput::composeOrRefuse()
     QFETCH(QString, refusedLabel);
     QFETCH(QString, appended);
     const QString base = QStringLiteral("/tools/lapforge.exe ");
-    MainWindow main(QStringLiteral("/tools"));
+    MainWindow main;
     main.apply(setUp);
     main.type(box, text);
     const QString typed = main.box(box)->text();
@@ -314,7 +314,7 @@ void tst_HostileInput::composeOrRefuse()
     if (refusedLabel.isEmpty()) {
         const QString output = tracks + u'/' + name;
         const QString line = base + appended + QStringLiteral(" -o ") + output;
-        QVERIFY(main.messages.shown().isEmpty());
+        QVERIFY(main.messages.shown().empty());
         QCOMPARE(main.recorder.started().size(), std::size_t(1));
         const CommandLine &started = main.recorder.started().front();
         QCOMPARE(toQStringList(started.arguments()).last(), output);
@@ -322,17 +322,18 @@ void tst_HostileInput::composeOrRefuse()
         QCOMPARE(main.shown(), line);
     } else {
         QVERIFY(main.recorder.started().empty());
-        QCOMPARE(main.messages.shown().size(), 1);
+        QCOMPARE(main.messages.shown().size(), std::size_t(1));
         const RecordingMessageBox::Message &message = main.messages.shown().front();
-        QCOMPARE(message.parent.data(), main.window.get());
-        QVERIFY2(message.text.contains(u'"' + refusedLabel + u'"'), qPrintable(message.text));
+        QCOMPARE(message.window, &main.core->form());
+        const QString text = QString::fromStdString(message.text);
+        QVERIFY2(text.contains(u'"' + refusedLabel + u'"'), qPrintable(text));
         QVERIFY(main.keeps(setUp));
         QCOMPARE(main.box(box)->text(), typed);
         QVERIFY(main.shown().isEmpty());
     }
     QCOMPARE(main.commandText(), base);
 
-    const qsizetype messages = main.messages.shown().size();
+    const std::size_t messages = main.messages.shown().size();
     main.reset();
     // The reset leaves the length alone, so put back what the row changed.
     main.type(box,
@@ -385,13 +386,15 @@ void tst_HostileInput::realLaunchRunsOnlyTheGenerator()
     const QString testFolder = QDir::currentPath();
     WorkingFolder working(workFolder);
 
-    MainWindow main(toolFolder, root.path(), &localPlatform().generator);
-    main.files.addFolder(outputFolder);
-    QVERIFY(main.folders()->setPath(outputFolder.toUtf8()));
+    QtEventLoop loop;
+    WatchedGenerators generators(loop);
+    MainWindow main(toolFolder.toStdString(), root.path().toStdString(), &generators);
+    main.files.addFolder(outputFolder.toStdString());
+    QVERIFY(main.folderList().setPath(outputFolder.toStdString()));
     main.paste(QStringLiteral("txtOutFile"), outputName);
     main.apply({QStringLiteral("optLeft90"), QStringLiteral("txtTurn=30")});
     main.make();
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(main.messages.shown().empty());
 
     const QString output = outputFolder + u'/' + outputName;
     QTRY_COMPARE_WITH_TIMEOUT(recordedReport(output.toStdString()),

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
-#include "LocalGeneratorStarter.h"
 #include "Module1.h"
 #include "Platform.h"
 #include "ProcessChecks.h"
+#include "QtDesktop.h"
+#include "QtEventLoop.h"
+#include "QtWindow.h"
 #include "RecordingMessageBox.h"
+#include "WatchedGenerators.h"
 #include "frmLapforge2.h"
 
 #include <QDir>
@@ -62,11 +65,14 @@ void tst_Load::makeItAThousandTimes()
     QVERIFY(writeCountingGenerator(toolFolder + QStringLiteral("/lapforge.exe")));
     const QString log = toolFolder + QStringLiteral("/starts.log");
 
-    FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/tracks"));
+    FakeFileSystem files({"/"}, "/tracks");
     RecordingMessageBox messages;
+    QtDesktop desktop;
     Module1::setToolFolder(toolFolder.toStdString());
-    LocalGeneratorStarter generator;
-    frmLapforge2 window(Platform {files, messages, generator});
+    QtEventLoop loop;
+    WatchedGenerators generator(loop);
+    frmLapforge2 core(Platform {files, messages, desktop, generator});
+    QtWindow window(core.form());
     auto *left90 = window.findChild<QRadioButton *>(QStringLiteral("optLeft90"));
     auto *turn = window.findChild<QLineEdit *>(QStringLiteral("txtTurn"));
     auto *build = window.findChild<QPushButton *>(QStringLiteral("cmdBuild"));
@@ -95,7 +101,7 @@ void tst_Load::makeItAThousandTimes()
           presses, pressing, allRun, unreported, allEnded, qlonglong(descriptorsBefore.size()),
           qlonglong(descriptorsAfter.size()));
 
-    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(messages.shown().empty());
     const QString line = toolFolder + QStringLiteral("/lapforge.exe  -l -9 30 -o /tracks/new_prm");
     QCOMPARE(shownLines, QSet<QString> {line});
     const QStringList logged = loggedLines(log);

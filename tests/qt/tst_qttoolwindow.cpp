@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "FakeFileSystem.h"
-#include "FolderList.h"
+#include "FolderRows.h"
+#include "FolderView.h"
 #include "LayoutCheck.h"
 #include "Module1.h"
+#include "QtDesktop.h"
+#include "QtWindow.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
 #include "frmLapforge1.h"
-#include "frmLapforge1Layout.h"
+#include "frmLapforge1Design.h"
 #include "frmLapforge2.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -19,31 +23,47 @@
 
 namespace {
 
-// The tool-location window on a fake machine that starts in /start.
+// The tool-location window on a fake machine that starts in /start, shown as the program
+// shows it.
 struct ToolLocation
 {
-    FakeFileSystem files {{QStringLiteral("/")}, QStringLiteral("/start")};
+    FakeFileSystem files {{"/"}, "/start"};
     RecordingMessageBox messages;
+    QtDesktop desktop;
     RecordingGeneratorStarter generator;
-    std::unique_ptr<frmLapforge1> window;
+    std::unique_ptr<frmLapforge1> core;
+    QPointer<QtWindow> window;
 
     ToolLocation()
     {
-        files.addFolder(QStringLiteral("/start/tools"));
+        files.addFolder("/start/tools");
         Module1::setToolFolder("");
-        window = std::make_unique<frmLapforge1>(Platform {files, messages, generator});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        core = std::make_unique<frmLapforge1>(Platform {files, messages, desktop, generator});
+        desktop.show(core->form());
+        window = desktop.windowOf(core->form());
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
-    FolderList *folders() const { return window->findChild<FolderList *>(QStringLiteral("Dir2")); }
+    FolderView *folders() const { return window->findChild<FolderView *>(QStringLiteral("Dir2")); }
     QPushButton *button(const char *name) const
     {
         return window->findChild<QPushButton *>(QString::fromLatin1(name));
     }
+    QtWindow *mainWindow() const
+    {
+        return core->mainWindow() ? desktop.windowOf(core->mainWindow()->form()) : nullptr;
+    }
     QString baseCommand() const
     {
-        return QString::fromStdString(window->mainWindow()->commandString().text());
+        return QString::fromStdString(core->mainWindow()->commandString().text());
+    }
+    // Highlights the row of `name`, as a click on it would.
+    void highlight(const QString &name) const
+    {
+        const QModelIndexList rows = folders()->model()->match(
+            folders()->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        QVERIFY(!rows.isEmpty());
+        folders()->setCurrentIndex(rows.first());
     }
 };
 
@@ -71,7 +91,7 @@ void tst_frmLapforge1::layoutMatchesTheDesign()
     ToolLocation tool;
     QCOMPARE(tool.window->size(), QSize(214, 157));
     QCOMPARE(tool.window->windowTitle(), QStringLiteral("Where is Lapforge?"));
-    verifyLayout(tool.window.get(), frmLapforge1Layout());
+    verifyLayout(tool.window, frmLapforge1Design().controls);
     QVERIFY(tool.button("cmdOK")->isDefault());
 }
 
@@ -110,44 +130,32 @@ void tst_frmLapforge1::pickersAreNamedByTheirLabel()
 
 void tst_frmLapforge1::okTakesTheOpenFolder_data()
 {
-    QTest::addColumn<QString>("open");
     QTest::addColumn<QString>("highlight");
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("base");
-    QTest::newRow("untouched list: the starting folder") << ""
-                                                         << ""
-                                                         << "/start/lapforge.exe ";
-    QTest::newRow("root folder: two separators") << "/"
-                                                 << ""
-                                                 << "//lapforge.exe ";
-    QTest::newRow("opened subfolder") << "/start/tools"
-                                      << ""
-                                      << "/start/tools/lapforge.exe ";
-    QTest::newRow("highlighted row is not opened") << ""
-                                                   << "/start/tools"
-                                                   << "/start/lapforge.exe ";
+    QTest::newRow("untouched list: the starting folder") << "" << 0 << "/start/lapforge.exe ";
+    QTest::newRow("highlighted row is not opened") << "tools" << 0 << "/start/lapforge.exe ";
+    QTest::newRow("row opened by Right") << "tools" << int(Qt::Key_Right)
+                                         << "/start/tools/lapforge.exe ";
 }
 
 void tst_frmLapforge1::okTakesTheOpenFolder()
 {
-    QFETCH(QString, open);
     QFETCH(QString, highlight);
+    QFETCH(int, key);
     QFETCH(QString, base);
     ToolLocation tool;
-    if (!open.isEmpty())
-        QVERIFY(tool.folders()->setPath(open.toUtf8()));
-    if (!highlight.isEmpty()) {
-        const QList<QListWidgetItem *> rows =
-            tool.folders()->findItems(QFileInfo(highlight).fileName(), Qt::MatchContains);
-        QVERIFY(!rows.isEmpty());
-        tool.folders()->setCurrentItem(rows.first());
-    }
-    QVERIFY(!tool.window->mainWindow());
-    tool.button("cmdOK")->click();
+    if (!highlight.isEmpty())
+        tool.highlight(highlight);
+    if (key)
+        QTest::keyClick(tool.folders(), Qt::Key(key));
+    QVERIFY(!tool.mainWindow());
+    QTest::mouseClick(tool.button("cmdOK"), Qt::LeftButton);
     // The main window's load already built its base command from the new tool folder.
-    QVERIFY(tool.window->mainWindow());
+    QVERIFY(tool.mainWindow());
     QCOMPARE(tool.baseCommand(), base);
     QVERIFY(tool.window->isHidden());
-    QVERIFY(tool.window->mainWindow()->isVisible());
+    QVERIFY(tool.mainWindow()->isVisible());
 }
 
 void tst_frmLapforge1::enterPressesOkAndEscNothing()
@@ -155,9 +163,9 @@ void tst_frmLapforge1::enterPressesOkAndEscNothing()
     ToolLocation tool;
     QTest::keyClick(tool.folders(), Qt::Key_Escape);
     QVERIFY(tool.window->isVisible());
-    QVERIFY(!tool.window->mainWindow());
+    QVERIFY(!tool.mainWindow());
     QTest::keyClick(tool.folders(), Qt::Key_Return);
-    QVERIFY(tool.window->mainWindow());
+    QVERIFY(tool.mainWindow());
     QCOMPARE(tool.baseCommand(), QStringLiteral("/start/lapforge.exe "));
 }
 
@@ -168,8 +176,8 @@ void tst_frmLapforge1::cancelEndsWithoutMainWindow()
     QTimer::singleShot(0, tool.button("cmdEnd"), &QPushButton::click);
     QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!tool.window->isVisible());
-    QVERIFY(!tool.window->mainWindow());
+    QVERIFY(!tool.window || !tool.window->isVisible());
+    QVERIFY(!tool.core->mainWindow());
 }
 
 void tst_frmLapforge1::closingTheMainWindowEndsTheProgram_data()
@@ -184,7 +192,7 @@ void tst_frmLapforge1::closingTheMainWindowEndsTheProgram()
     QFETCH(bool, byExit);
     ToolLocation tool;
     tool.button("cmdOK")->click();
-    frmLapforge2 *main = tool.window->mainWindow();
+    const QPointer<QtWindow> main = tool.mainWindow();
     if (byExit) {
         auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdExit"));
         QTimer::singleShot(0, exit, &QPushButton::click);
@@ -193,8 +201,9 @@ void tst_frmLapforge1::closingTheMainWindowEndsTheProgram()
     }
     QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!main->isVisible());
+    QVERIFY(!main || !main->isVisible());
+    QVERIFY(!tool.window || !tool.window->isVisible());
 }
 
 QTEST_MAIN(tst_frmLapforge1)
-#include "tst_frmlapforge1.moc"
+#include "tst_qttoolwindow.moc"

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "LayoutCheck.h"
 
-#include "DriveList.h"
-#include "FolderList.h"
+#include "DriveCombo.h"
+#include "FolderView.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,17 +44,16 @@ bool isKind(const QWidget *control, ControlKind kind)
     case ControlKind::CheckBox:
         return qobject_cast<const QCheckBox *>(control);
     case ControlKind::ListBox:
-        return qobject_cast<const QListWidget *>(control)
-            && !qobject_cast<const FolderList *>(control);
+        return qobject_cast<const QListWidget *>(control);
     case ControlKind::ComboBox:
         return qobject_cast<const QComboBox *>(control)
-            && !qobject_cast<const DriveList *>(control);
+            && !qobject_cast<const DriveCombo *>(control);
     case ControlKind::CommandButton:
         return qobject_cast<const QPushButton *>(control);
     case ControlKind::DriveList:
-        return qobject_cast<const DriveList *>(control);
+        return qobject_cast<const DriveCombo *>(control);
     case ControlKind::FolderList:
-        return qobject_cast<const FolderList *>(control);
+        return qobject_cast<const FolderView *>(control);
     }
     return false;
 }

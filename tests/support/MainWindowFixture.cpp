@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindowFixture.h"
 
-#include "FolderList.h"
+#include "FolderView.h"
 #include "Module1.h"
 
 #include <QCheckBox>
@@ -31,13 +31,14 @@ bool isRadio(const QAbstractButton *button)
 
 } // namespace
 
-MainWindowFixture::MainWindowFixture(const QString &toolFolder, const QString &startFolder,
+MainWindowFixture::MainWindowFixture(const std::string &toolFolder, const std::string &startFolder,
                                      GeneratorStarter *generator)
-    : files({QStringLiteral("/"), QStringLiteral("/media/cdrom")}, startFolder)
+    : files({"/", "/media/cdrom"}, startFolder)
 {
-    Module1::setToolFolder(toolFolder.toStdString());
-    window = std::make_unique<frmLapforge2>(
-        Platform {files, messages, generator ? *generator : recorder});
+    Module1::setToolFolder(toolFolder);
+    core = std::make_unique<frmLapforge2>(
+        Platform {files, messages, desktop, generator ? *generator : recorder});
+    window = std::make_unique<QtWindow>(core->form());
 }
 
 MainWindowFixture::~MainWindowFixture() = default;
@@ -57,9 +58,14 @@ QCheckBox *MainWindowFixture::check(const QString &name) const
     return control<QCheckBox>(name);
 }
 
-FolderList *MainWindowFixture::folders() const
+FolderView *MainWindowFixture::folders() const
 {
-    return control<FolderList>(QStringLiteral("Dir1"));
+    return control<FolderView>(QStringLiteral("Dir1"));
+}
+
+FolderList &MainWindowFixture::folderList() const
+{
+    return core->form().folderList(core->form().indexOf("Dir1"));
 }
 
 void MainWindowFixture::type(const QString &name, const QString &text) const
@@ -92,7 +98,7 @@ QString MainWindowFixture::shown() const
 
 QString MainWindowFixture::commandText() const
 {
-    return QString::fromStdString(window->commandString().text());
+    return QString::fromStdString(core->commandString().text());
 }
 
 QStringList MainWindowFixture::chosen() const

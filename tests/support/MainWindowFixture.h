@@ -2,6 +2,8 @@
 #pragma once
 
 #include "FakeFileSystem.h"
+#include "QtDesktop.h"
+#include "QtWindow.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
 #include "frmLapforge2.h"
@@ -9,19 +11,21 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 
-class FolderList;
+class FolderView;
 class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
-// The main window on a fake machine with the drives "/" and "/media/cdrom", whose output
-// folder list starts at `startFolder`. Starts are recorded unless `generator` is given.
+// The main window as Qt shows it, on a fake machine with the drives "/" and "/media/cdrom",
+// whose output folder list starts at `startFolder`. Starts are recorded unless `generator`
+// is given. The window is made but not shown.
 struct MainWindowFixture
 {
-    explicit MainWindowFixture(const QString &toolFolder = QStringLiteral("/tools"),
-                               const QString &startFolder = QStringLiteral("/tracks"),
+    explicit MainWindowFixture(const std::string &toolFolder = "/tools",
+                               const std::string &startFolder = "/tracks",
                                GeneratorStarter *generator = nullptr);
     ~MainWindowFixture();
 
@@ -37,7 +41,8 @@ struct MainWindowFixture
     QRadioButton *option(const QString &name) const;
     QLineEdit *box(const QString &name) const;
     QCheckBox *check(const QString &name) const;
-    FolderList *folders() const;
+    FolderView *folders() const;
+    FolderList &folderList() const;
 
     void type(const QString &name, const QString &text) const;
     // Pasted as a user would, so the box's own handling of line breaks takes part.
@@ -60,6 +65,8 @@ struct MainWindowFixture
 
     FakeFileSystem files;
     RecordingMessageBox messages;
+    QtDesktop desktop;
     RecordingGeneratorStarter recorder;
-    std::unique_ptr<frmLapforge2> window;
+    std::unique_ptr<frmLapforge2> core;
+    std::unique_ptr<QtWindow> window;
 };
