@@ -92,7 +92,7 @@ if(BUILD_TESTING)
              COMMAND ${CMAKE_COMMAND} -DMETAINFO=${PROJECT_SOURCE_DIR}/data/${LAPFORGE_APP_ID}.metainfo.xml
                      -DVERSION=${PROJECT_VERSION}
                      -P ${PROJECT_SOURCE_DIR}/cmake/checkNewestRelease.cmake)
-    # The package is built once, by the first of these tests; the other looks at it. Its
+    # The package is built once, by the first of these tests; the others look at it. Its
     # dependencies are read from the binaries with dpkg-dev's dpkg-shlibdeps.
     find_program(DPKG_DEB dpkg-deb)
     if(DPKG_DEB AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
@@ -107,9 +107,23 @@ if(BUILD_TESTING)
                          -DAPP_ID=${LAPFORGE_APP_ID} -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
                          -P ${PROJECT_SOURCE_DIR}/cmake/checkDebianPackage.cmake)
         set_tests_properties(debian_package PROPERTIES FIXTURES_REQUIRED debian_package)
+        find_program(LINTIAN lintian)
+        if(LINTIAN)
+            add_test(NAME debian_lintian
+                     COMMAND ${CMAKE_COMMAND} -DPACKAGE_DIR=${packageDir} -DLINTIAN=${LINTIAN}
+                             -P ${PROJECT_SOURCE_DIR}/cmake/lintDebianPackage.cmake)
+            set_tests_properties(debian_lintian PROPERTIES TIMEOUT 300
+                                 FIXTURES_REQUIRED debian_package)
+        endif()
     endif()
     add_test(NAME debian_changelog_release
              COMMAND ${CMAKE_COMMAND} -DCHANGELOG=${PROJECT_SOURCE_DIR}/data/changelog
                      -DVERSION=${PROJECT_VERSION}
                      -P ${PROJECT_SOURCE_DIR}/cmake/checkNewestRelease.cmake)
+    find_program(MAN man)
+    if(MAN AND UNIX)
+        add_test(NAME manual_page
+                 COMMAND ${CMAKE_COMMAND} -DMAN=${MAN} -DPAGE=${LAPFORGE_MAN_PAGE}.gz
+                         -P ${PROJECT_SOURCE_DIR}/cmake/checkManualPage.cmake)
+    endif()
 endif()
