@@ -3,12 +3,17 @@
 
 #include "GeneratorEnd.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class ErrorOutputTrimmer;
 
 // A generator started by LaunchGenerator, watched until it ends. Its standard error
 // goes to a file (in memory, or a temporary file on Windows) rather than a pipe: a generator
 // that outlives the front end then goes on writing there instead of dying of a broken pipe.
+// In memory, all but the file's last ErrorOutputTrimmer::kept bytes are freed while the run
+// is watched, however much the generator writes.
 class GeneratorRun
 {
 public:
@@ -50,10 +55,13 @@ public:
     std::optional<GeneratorEnd> collect();
 
 private:
+    // None where the file is kept whole, or when no thread could be started for it.
+    static std::unique_ptr<ErrorOutputTrimmer> trimmerOf(EndHandle errorOutput);
     void release();
 
     std::string m_program;
     long long m_process;
     EndHandle m_end;
     EndHandle m_errorOutput;
+    std::unique_ptr<ErrorOutputTrimmer> m_trimmer;
 };
