@@ -30,8 +30,9 @@ public:
     GeneratorRun &operator=(GeneratorRun &&other) noexcept;
     GeneratorRun(const GeneratorRun &) = delete;
     GeneratorRun &operator=(const GeneratorRun &) = delete;
-    // Lets go of a generator still running: it keeps running and is not reported. Meant for
-    // the caller's own end, after which the system collects the generator's end.
+    // Lets go of a generator still running: it keeps running and is not reported, and its
+    // error output is no longer trimmed. Meant for the caller's own end, after which the
+    // system collects the generator's end.
     ~GeneratorRun();
 
     const std::string &program() const
