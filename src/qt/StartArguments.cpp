@@ -54,11 +54,11 @@ QString helpText()
                        "dressing; \"Make It!\" starts Lapforge with the matching command line.\n"
                        "\n"
                        "A stand-in generator for trying it out is installed as\n"
-                       "PREFIX/%2/lapforge-gui/lapforge.exe, where PREFIX is the folder that\n"
+                       "PREFIX/%2/lapforge.exe, where PREFIX is the folder that\n"
                        "holds the bin folder of %1 (/usr for the Debian package).\n"
                        "\n"
                        "Options:\n")
-            .arg(programName, QStringLiteral(LAPFORGE_DATADIR));
+            .arg(programName, QStringLiteral(LAPFORGE_STANDINDIR));
     for (const OwnOption &option : ownOptions)
         text += QStringLiteral("  -%1, --%2  %3\n")
                     .arg(QLatin1String(option.shortName),

@@ -11,8 +11,11 @@
 #include <csignal>
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,7 +68,76 @@ std::string statusField(pid_t pid, const std::string &name)
     return status.substr(start, status.find('\n', start) - start);
 }
 
+// Allowed no process of its own, this process can fork no more. Root may exceed the limit,
+// so root first becomes nobody. Says why when that cannot be brought about here.
+std::string forbidForking()
+{
+    constexpr uid_t nobody = 65534;
+    if (geteuid() == 0
+        && (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0))
+        return "cannot become nobody";
+    const rlimit none {0, 0};
+    if (setrlimit(RLIMIT_NPROC, &none) != 0)
+        return "cannot limit the processes";
+    const pid_t probe = fork();
+    if (probe == 0)
+        _exit(0);
+    if (probe > 0) {
+        waitpid(probe, nullptr, 0);
+        return "the process limit is not enforced";
+    }
+    return {};
+}
+
+// What the child of a test found, handed back as text through a pipe.
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[512];
+    ssize_t got = 0;
+    while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
+        text.append(buffer, std::size_t(got > 0 ? got : 0));
+    return text;
+}
+
 } // namespace
+
+// The start is tried in a child of the test, which gives up the right to fork for good.
+TEST_CASE("a start that cannot fork says why, and nothing is started")
+{
+    int found[2];
+    REQUIRE(pipe(found) == 0);
+    const pid_t tester = fork();
+    REQUIRE(tester >= 0);
+    if (tester == 0) {
+        close(found[0]);
+        std::string text = forbidForking();
+        if (text.empty()) {
+            const auto launched = LaunchGenerator(CommandLine("/bin/true"));
+            text = launched ? "started process " + std::to_string(launched->process())
+                            : std::to_string(int(launched.failure().kind)) + '\n'
+                    + launched.failure().message();
+        } else {
+            text = "unprovoked\n" + text;
+        }
+        (void)!write(found[1], text.data(), text.size());
+        _exit(0);
+    }
+    close(found[1]);
+    const std::string text = readAll(found[0]);
+    close(found[0]);
+    int status = 0;
+    REQUIRE(waitpid(tester, &status, 0) == tester);
+    REQUIRE(WIFEXITED(status));
+    if (text.starts_with("unprovoked\n")) {
+        MESSAGE("not checked: " << text.substr(text.find('\n') + 1));
+        return;
+    }
+    const std::string failed = std::to_string(int(Kind::Other)) + '\n';
+    CHECK_MESSAGE(text.starts_with(failed), text);
+    CHECK(text.substr(failed.size())
+          == "Cannot start /bin/true (" + std::generic_category().message(EAGAIN) + ").");
+}
 
 TEST_CASE("a failed start of a file the system will not run says why")
 {

@@ -36,7 +36,36 @@ private:
     std::string m_path;
 };
 
+// A file that this process is refused to read. Under Wine, which lets root open anything it
+// is given, that is a file that Linux refuses to open even to root: an attribute in /sys that
+// can only be written. Empty when there is none.
+std::string unreadableFile()
+{
+    const std::string path = "Z:\\sys\\bus\\cpu\\uevent";
+    const HANDLE file = CreateFileW(pathOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return {};
+    }
+    return GetLastError() == ERROR_ACCESS_DENIED ? path : std::string();
+}
+
 } // namespace
+
+TEST_CASE("a program that may not be read is not permitted")
+{
+    const std::string program = unreadableFile();
+    if (program.empty()) {
+        MESSAGE("not checked: no file here refuses to be read");
+        return;
+    }
+    const auto launched = launchToEnd(CommandLine(program));
+    REQUIRE(!launched);
+    CHECK(launched.failure().kind == LaunchFailure::Kind::NotPermitted);
+    CHECK_MESSAGE(launched.failure().message().find("permission was denied") != std::string::npos,
+                  launched.failure().message());
+}
 
 // With the write end of an inheritable pipe open here, a started program that inherited
 // it would keep the pipe from reporting its end when this side closes it.

@@ -87,6 +87,7 @@ TEST_CASE("a Windows program is told by its first two bytes")
          false},
         {"script", "#!/bin/sh\n", false},
         {"lower case", "mz", false},
+        {"text that begins with M", "Makefile\n", false},
         {"one byte", "M", false},
         {"empty", "", false},
         {"missing", std::nullopt, false},

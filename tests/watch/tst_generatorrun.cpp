@@ -2,16 +2,20 @@
 #include "ProgramRun.h"
 #include "TestFiles.h"
 
+#include "ErrorOutputTrimmer.h"
 #include "GeneratorRun.h"
 #include "LaunchGenerator.h"
 
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <iterator>
 #include <vector>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -66,6 +70,50 @@ TEST_CASE("only the last 4 KiB of the error output are kept, without a broken ch
     CHECK(end.errorTail.size() == GeneratorEnd::keptErrorOutput - 1);
     CHECK(end.errorTail.substr(0, 2) == " 5");
     CHECK(endsWith(end.errorTail, "é 5999\nthe end!\n"));
+}
+
+// The memory file behind the generator's standard error is looked at through /proc while the
+// generator writes far more than is kept. Sampling may miss the highest point, but before the
+// file was trimmed it only ever grew, to all that was written.
+TEST_CASE("error output far past what is kept takes little memory, and its end is intact")
+{
+    constexpr long long mebibyte = 1024 * 1024;
+    constexpr long long written = 512 * mebibyte;
+    TemporaryFolder folder;
+    const std::string go = folder.filePath("go");
+    REQUIRE(mkfifo(go.c_str(), 0600) == 0);
+    const std::string chatty = writeScript(folder.filePath("chatty"),
+                                           "read line < \"$1\"\ndd if=/dev/zero bs=1048576 count="
+                                               + std::to_string(written / mebibyte)
+                                               + " status=none >&2\necho 'the end' >&2\nexit 3");
+    auto started = LaunchGenerator(commandOf(chatty, {go}));
+    if (!started)
+        FAIL(started.failure().message());
+    GeneratorRun &run = *started;
+    const std::string errorOutput = "/proc/" + std::to_string(run.process()) + "/fd/2";
+    const int memoryFile = open(errorOutput.c_str(), O_RDONLY | O_CLOEXEC);
+    REQUIRE(memoryFile >= 0);
+    auto memoryUsed = [memoryFile] {
+        struct stat status = {};
+        return fstat(memoryFile, &status) == 0 ? static_cast<long long>(status.st_blocks) * 512
+                                               : -1;
+    };
+    REQUIRE(writeFile(go, "go\n"));
+
+    long long peak = 0;
+    while (!endSignalled(run, 1))
+        peak = std::max(peak, memoryUsed());
+    // Once the generator has stopped writing, the trimming catches up with it.
+    const long long page = sysconf(_SC_PAGESIZE);
+    CHECK(eventually(
+        [&] { return memoryUsed() <= static_cast<long long>(ErrorOutputTrimmer::kept) + page; }));
+    close(memoryFile);
+    const std::optional<GeneratorEnd> end = run.collect();
+    REQUIRE(end);
+    CHECK_MESSAGE(peak < written / 4, "peak of the memory file: ", peak / 1024, " KiB");
+    CHECK(end->number == 3);
+    CHECK(end->errorTail.size() == GeneratorEnd::keptErrorOutput);
+    CHECK(endsWith(end->errorTail, std::string(100, '\0') + "the end\n"));
 }
 
 // The front end is a child of this test that starts a generator and then ends, as the real
