@@ -5,13 +5,15 @@
 // from creating the window to its being painted in a process that has shown one already.
 // Beside them, what one look at every mount's size costs, which listing the drives used to
 // do. Prints figures only.
-#include "DriveList.h"
+#include "DriveCombo.h"
 #include "GeneratorStarter.h"
 #include "LocalFileSystem.h"
 #include "MessageBox.h"
 #include "Module1.h"
 #include "MountNamespace.h"
 #include "Platform.h"
+#include "QtDesktop.h"
+#include "QtWindow.h"
 #include "frmLapforge1.h"
 
 #include <QApplication>
@@ -43,8 +45,8 @@ qint64 monotonicNanoseconds()
 class CountingMessageBox : public MessageBox
 {
 public:
-    void critical(QWidget *, const QString &, const QString &) override { ++shown; }
-    void warning(QWidget *, const QString &, const QString &) override { ++shown; }
+    void critical(const Form &, const std::string &, const std::string &) override { ++shown; }
+    void warning(const Form &, const std::string &, const std::string &) override { ++shown; }
     int shown = 0;
 };
 
@@ -88,8 +90,8 @@ double firstWindow(const Platform &platform)
     QElapsedTimer clock;
     clock.start();
     frmLapforge1 window(platform);
-    window.show();
-    waitUntilShown(window);
+    platform.desktop.show(window.form());
+    waitUntilShown(*static_cast<QtDesktop &>(platform.desktop).windowOf(window.form()));
     return milliseconds(clock);
 }
 
@@ -97,9 +99,10 @@ double firstWindow(const Platform &platform)
 std::vector<double> driveChanges(const Platform &platform)
 {
     frmLapforge1 window(platform);
-    window.show();
-    waitUntilShown(window);
-    auto *drives = window.findChild<DriveList *>(QStringLiteral("drvList2"));
+    platform.desktop.show(window.form());
+    QtWindow &shown = *static_cast<QtDesktop &>(platform.desktop).windowOf(window.form());
+    waitUntilShown(shown);
+    auto *drives = shown.findChild<DriveCombo *>(QStringLiteral("drvList2"));
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         const int row = drives->findData(QByteArray::fromStdString(mountFolder(run % 2 ? 0 : 1)));
@@ -130,7 +133,8 @@ int showFirstWindow(int argc, char **argv)
     CountingMessageBox messages;
     NoGenerator generator;
     LocalFileSystem files;
-    firstWindow(Platform {files, messages, generator});
+    QtDesktop desktop;
+    firstWindow(Platform {files, messages, desktop, generator});
     std::printf("%.2f\n", double(monotonicNanoseconds() - start) / 1e6);
     return 0;
 }
@@ -160,7 +164,8 @@ int main(int argc, char **argv)
     LocalFileSystem files;
     CountingMessageBox messages;
     NoGenerator generator;
-    const Platform platform {files, messages, generator};
+    QtDesktop desktop;
+    const Platform platform {files, messages, desktop, generator};
     Module1::setToolFolder("");
 
     std::printf("%6s %22s %22s %22s %14s\n", "mounts", "start to window ms", "create to window ms",
@@ -180,7 +185,7 @@ int main(int argc, char **argv)
             starts.push_back(processToFirstWindow());
             // Each window reads the mount table afresh, as the program's first one does.
             LocalFileSystem fresh;
-            windows.push_back(firstWindow(Platform {fresh, messages, generator}));
+            windows.push_back(firstWindow(Platform {fresh, messages, desktop, generator}));
         }
         std::printf("%6d %22s %22s %22s %14.2f\n", mounts, summary(starts).c_str(),
                     summary(windows).c_str(), summary(driveChanges(platform)).c_str(),

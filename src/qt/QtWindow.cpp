@@ -130,8 +130,12 @@ void QtWindow::connectControl(std::size_t index)
         auto *combo = qobject_cast<QComboBox *>(widget);
         connect(combo, &QComboBox::currentIndexChanged, this,
                 [this, index](int row) { m_form.select(index, row); });
+        // A new choice changes the field's text before it is told as a choice.
         connect(combo, &QComboBox::editTextChanged, this,
-                [this, index](const QString &text) { m_form.type(index, text.toStdString()); });
+                [this, index, combo](const QString &text) {
+                    m_form.select(index, combo->currentIndex());
+                    m_form.type(index, text.toStdString());
+                });
         return;
     }
     default:

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindowFixture.h"
 #include "QtEventLoop.h"
-#include "WatchedGenerators.h"
 #include "TestFiles.h"
+#include "WatchedGenerators.h"
 #include "WorkingFolder.h"
 
 #include <QCheckBox>

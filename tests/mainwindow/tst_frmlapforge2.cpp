@@ -72,7 +72,7 @@ struct MainWindow
 
 // Every control that the reset sets, away from its default, and the loop frame shown with
 // a direction chosen.
-const Names everythingAway {"txtLen=9",  "optLeft90", "optDip",    "optSpr",          "chkHump",
+const Names everythingAway {"txtLen=9",  "optLeft90", "optDip",     "optSpr",          "chkHump",
                             "chkRise",   "chkTex",    "chkSurface", "chkFlat",         "txtTurn=7",
                             "txtBank=4", "txtHump=2", "txtRise=3",  "txtOutFile=mine", "lstTex#1",
                             "cboSur#5",  "optLoop",   "optLleft",   "txtLTurn=5"};

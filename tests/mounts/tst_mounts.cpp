@@ -156,8 +156,8 @@ void tst_Mounts::aThousandMountsAreListedAndFollowed()
     QVERIFY(main);
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
-    for (const QWidget *window : {static_cast<const QWidget *>(windows.tool()),
-                                  static_cast<const QWidget *>(main)}) {
+    for (const QWidget *window :
+         {static_cast<const QWidget *>(windows.tool()), static_cast<const QWidget *>(main)}) {
         const DriveList &drives = windows.drives(window);
         for (int number = 0; number < mounts; ++number)
             QVERIFY(lists(drives, mountFolder(number)));
@@ -226,8 +226,8 @@ void tst_Mounts::silentFuseMountIsReportedAndTheProgramStillEnds()
     folders->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     QCOMPARE(windows.folders(main).path(), std::string("/mnt"));
-    const QModelIndexList rows = folders->model()->match(
-        folders->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("silent"));
+    const QModelIndexList rows = folders->model()->match(folders->model()->index(0, 0),
+                                                         Qt::DisplayRole, QStringLiteral("silent"));
     QVERIFY(!rows.isEmpty());
     folders->setCurrentIndex(rows.first());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);

@@ -97,7 +97,8 @@ void verifyShowsForm(const MainWindowFixture &main)
         const ControlDesign &design = form.designOf(index);
         const ControlState &held = form.state(index);
         const ControlState shown = shownState(main.window->control(index), design.kind);
-        const bool hasText = design.kind == ControlKind::TextBox || design.kind == ControlKind::ComboBox;
+        const bool hasText =
+            design.kind == ControlKind::TextBox || design.kind == ControlKind::ComboBox;
         const bool hasValue = design.kind == ControlKind::OptionButton
             || design.kind == ControlKind::CheckBox || design.kind == ControlKind::ListBox
             || design.kind == ControlKind::ComboBox;
@@ -432,7 +433,8 @@ void tst_frmLapforge2::widgetsShowTheFormsState()
     if (event == QLatin1String("Make It!"))
         main.make();
     verifyShowsForm(main);
-    QCOMPARE(main.chosen(), event == QLatin1String("away")
+    QCOMPARE(main.chosen(),
+             event == QLatin1String("away")
                  ? QStringList({"optDip", "optLleft", "optLoop", "optSpr"})
                  : QStringList({"optNor", "optStr"}));
 }

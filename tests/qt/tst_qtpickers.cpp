@@ -10,7 +10,7 @@
 #include "RecordingDesktop.h"
 #include "RecordingGeneratorStarter.h"
 #include "RecordingMessageBox.h"
-#include "frmLapforge1.h"
+#include "frmLapforge2.h"
 #include "readPng.h"
 
 #include <QApplication>
@@ -37,16 +37,18 @@ FakeFileSystem fakeTree()
     return files;
 }
 
-// The tool-location window's drive and folder lists as Qt shows them.
+// The main window's drive and folder lists as Qt shows them: a window with no default button,
+// so that Enter is the folder list's own.
 struct Pickers
 {
     explicit Pickers(FakeFileSystem tree = fakeTree())
-        : files(std::move(tree)), core(Platform {files, messages, desktop, generator}),
-          window(core.form()), drives(window.findChild<DriveCombo *>(QStringLiteral("drvList2"))),
-          folders(window.findChild<FolderView *>(QStringLiteral("Dir2")))
+        : files(std::move(tree)),
+          core((Module1::setToolFolder("/tools"), Platform {files, messages, desktop, generator})),
+          window(core.form()), drives(window.findChild<DriveCombo *>(QStringLiteral("drvList1"))),
+          folders(window.findChild<FolderView *>(QStringLiteral("Dir1")))
     { }
 
-    FolderList &folderList() const { return FormDriver(core.form()).folders("Dir2"); }
+    FolderList &folderList() { return FormDriver(core.form()).folders("Dir1"); }
     QModelIndex rowOf(const QString &name) const
     {
         const QModelIndexList rows = folders->model()->match(
@@ -56,7 +58,7 @@ struct Pickers
         return rows.first();
     }
     QString highlighted() const { return folders->currentIndex().data().toString(); }
-    QString path() const { return QString::fromStdString(folderList().path()); }
+    QString path() { return QString::fromStdString(folderList().path()); }
     void pickDrive(const QByteArray &drive) const
     {
         drives->setCurrentIndex(drives->findData(drive));
@@ -66,7 +68,7 @@ struct Pickers
     RecordingMessageBox messages;
     RecordingDesktop desktop;
     RecordingGeneratorStarter generator;
-    frmLapforge1 core;
+    frmLapforge2 core;
     QtWindow window;
     DriveCombo *drives;
     FolderView *folders;
@@ -162,10 +164,8 @@ void tst_QtPickers::onlyDoubleClickOrEnterOpens_data()
 
     QTest::newRow("double click") << false << 0 << int(Qt::NoModifier);
     QTest::newRow("Return") << false << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("Enter on the keypad")
-        << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("double click under a single-click style")
-        << true << 0 << int(Qt::NoModifier);
+    QTest::newRow("Enter on the keypad") << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("double click under a single-click style") << true << 0 << int(Qt::NoModifier);
 }
 
 void tst_QtPickers::onlyDoubleClickOrEnterOpens()
@@ -209,14 +209,13 @@ void tst_QtPickers::keysOpenFolders_data()
     const int none = Qt::NoModifier;
     const QString tracks = QString::fromStdString(startFolder);
     const QString oval = tracks + "/oval";
-    QTest::newRow("Right opens the highlighted folder") << "oval" << int(Qt::Key_Right) << none
-                                                        << oval;
-    QTest::newRow("Space opens the highlighted folder") << "oval" << int(Qt::Key_Space) << none
-                                                        << oval;
-    QTest::newRow("Left opens the parent") << "tracks" << int(Qt::Key_Left) << none
-                                           << "/home/ann";
-    QTest::newRow("Backspace opens the parent") << "tracks" << int(Qt::Key_Backspace) << none
-                                                << "/home/ann";
+    QTest::newRow("Right opens the highlighted folder")
+        << "oval" << int(Qt::Key_Right) << none << oval;
+    QTest::newRow("Space opens the highlighted folder")
+        << "oval" << int(Qt::Key_Space) << none << oval;
+    QTest::newRow("Left opens the parent") << "tracks" << int(Qt::Key_Left) << none << "/home/ann";
+    QTest::newRow("Backspace opens the parent")
+        << "tracks" << int(Qt::Key_Backspace) << none << "/home/ann";
     QTest::newRow("Right on the keypad opens")
         << "oval" << int(Qt::Key_Right) << int(Qt::KeypadModifier) << oval;
     QTest::newRow("Ctrl+Right opens nothing")
@@ -263,6 +262,8 @@ void tst_QtPickers::deepFolderStaysInView()
     files.addFolder(deep + "/below/further");
     files.addFolder(deep + "/beside");
     Pickers pickers(files);
+    // The size of the tool-location window's list, the smaller of the two.
+    pickers.folders->setFixedSize(201, 66);
     pickers.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&pickers.window));
     FolderView &list = *pickers.folders;
@@ -303,7 +304,9 @@ void tst_QtPickers::unreadableDrivePickedInTheListComesBack()
 {
     Pickers pickers;
     QString shownWhileMessage;
-    pickers.messages.onShow = [&] { shownWhileMessage = pickers.drives->currentText(); };
+    pickers.messages.onShow = [&] {
+        shownWhileMessage = pickers.drives->currentText();
+    };
     pickers.pickDrive("/media/cdrom");
     QCOMPARE(pickers.messages.shown().size(), std::size_t(1));
     QCOMPARE(shownWhileMessage, QStringLiteral("/media/cdrom"));

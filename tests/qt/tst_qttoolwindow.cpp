@@ -135,8 +135,8 @@ void tst_frmLapforge1::okTakesTheOpenFolder_data()
     QTest::addColumn<QString>("base");
     QTest::newRow("untouched list: the starting folder") << "" << 0 << "/start/lapforge.exe ";
     QTest::newRow("highlighted row is not opened") << "tools" << 0 << "/start/lapforge.exe ";
-    QTest::newRow("row opened by Right") << "tools" << int(Qt::Key_Right)
-                                         << "/start/tools/lapforge.exe ";
+    QTest::newRow("row opened by Right")
+        << "tools" << int(Qt::Key_Right) << "/start/tools/lapforge.exe ";
 }
 
 void tst_frmLapforge1::okTakesTheOpenFolder()

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "LocalGeneratorStarter.h"
 #include "MainWindowFixture.h"
 #include "Module1.h"
 #include "Platform.h"
 #include "ProcessChecks.h"
+#include "QtDesktop.h"
+#include "QtEventLoop.h"
+#include "QtMessageBox.h"
+#include "QtWindow.h"
+#include "WatchedGenerators.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,7 +56,7 @@ QStringList texts(const RecordingMessageBox &messages)
     QStringList shown;
     for (const RecordingMessageBox::Message &message : messages.shown()) {
         if (message.icon == RecordingMessageBox::Message::Icon::Warning)
-            shown.append(message.text);
+            shown.append(QString::fromStdString(message.text));
     }
     return shown;
 }
@@ -176,10 +180,12 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce()
     if (QByteArray(QTest::currentDataTag()) == coreDumpRow && !dumpsCore(program))
         QSKIP("a crash here dumps no core");
 
-    LocalGeneratorStarter starter;
-    MainWindowFixture main(toolFolder, root.filePath(outputFolder), &starter);
+    QtEventLoop loop;
+    WatchedGenerators starter(loop);
+    MainWindowFixture main(toolFolder.toStdString(), root.filePath(outputFolder).toStdString(),
+                           &starter);
     main.make();
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(main.messages.shown().empty());
     QVERIFY(!main.shown().isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
 
@@ -189,10 +195,10 @@ void tst_GeneratorWatch::failedRunIsWarnedOnce()
                            .replace(QStringLiteral("%1"), toolFolder)
                            .replace(QStringLiteral("%2"), root.path())};
     QCOMPARE(texts(main.messages), expected);
-    QCOMPARE(main.messages.shown().size(), expected.size());
+    QCOMPARE(qsizetype(main.messages.shown().size()), expected.size());
     for (const RecordingMessageBox::Message &shown : main.messages.shown()) {
-        QCOMPARE(shown.parent, main.window.get());
-        QCOMPARE(shown.title, main.window->windowTitle());
+        QCOMPARE(shown.window, &main.core->form());
+        QCOMPARE(shown.title, std::string("Lapforge"));
     }
 }
 
@@ -209,8 +215,9 @@ void tst_GeneratorWatch::everyFailureOfOverlappingRunsIsWarned()
                             + "' ]; do sleep 0.05; done\n"
                               "case \"$last\" in */fail*) echo \"cannot make ${last##*/}\" >&2; "
                               "exit 1;; esac"));
-    LocalGeneratorStarter starter;
-    MainWindowFixture main(root.path(), QStringLiteral("/tracks"), &starter);
+    QtEventLoop loop;
+    WatchedGenerators starter(loop);
+    MainWindowFixture main(root.path().toStdString(), "/tracks", &starter);
     const std::vector<int> descriptorsBefore = openDescriptors();
 
     QStringList expected;
@@ -235,7 +242,7 @@ void tst_GeneratorWatch::everyFailureOfOverlappingRunsIsWarned()
     warned.sort();
     expected.sort();
     QCOMPARE(warned, expected);
-    QCOMPARE(main.messages.shown().size(), 5);
+    QCOMPARE(main.messages.shown().size(), std::size_t(5));
     QVERIFY(hasNoChildToReap());
     QVERIFY(childProcesses().empty());
     QVERIFY(openDescriptors() == descriptorsBefore);
@@ -251,8 +258,9 @@ void tst_GeneratorWatch::endFoundAtTheNextStartIsWarnedFromTheLoop()
                         "for last; do :; done\n"
                         "case \"$last\" in */fail*) echo \"cannot make ${last##*/}\" >&2; "
                         "exit 1;; esac"));
-    LocalGeneratorStarter starter;
-    MainWindowFixture main(root.path(), QStringLiteral("/tracks"), &starter);
+    QtEventLoop loop;
+    WatchedGenerators starter(loop);
+    MainWindowFixture main(root.path().toStdString(), "/tracks", &starter);
 
     main.type(QStringLiteral("txtOutFile"), QStringLiteral("fail-1"));
     main.make();
@@ -261,25 +269,28 @@ void tst_GeneratorWatch::endFoundAtTheNextStartIsWarnedFromTheLoop()
     QCOMPARE(waitid(P_ALL, 0, &ended, WEXITED | WNOWAIT), 0);
     main.type(QStringLiteral("txtOutFile"), QStringLiteral("ok-2"));
     main.make();
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(main.messages.shown().empty());
 
     QTRY_COMPARE_WITH_TIMEOUT(starter.unreported(), std::size_t(0), patience);
     QCOMPARE(texts(main.messages),
              QStringList {root.path()
                           + QStringLiteral("/lapforge.exe ended with exit status 1. The end of "
                                            "its error output:\n\ncannot make fail-1")});
-    QCOMPARE(main.messages.shown().size(), 1);
+    QCOMPARE(main.messages.shown().size(), std::size_t(1));
 }
 
 // The window's own message boxes: each warning opens a box of its own that does not block
 // the window, and a closed box goes away.
 void tst_GeneratorWatch::warningsLeaveTheWindowUsable()
 {
-    FakeFileSystem files({QStringLiteral("/")}, QStringLiteral("/tracks"));
+    FakeFileSystem files({"/"}, "/tracks");
     RecordingGeneratorStarter generator;
+    QtDesktop desktop;
+    QtMessageBox messages(desktop);
     Module1::setToolFolder("/tools");
-    frmLapforge2 window(Platform {files, localPlatform().messages, generator});
-    window.show();
+    frmLapforge2 core(Platform {files, messages, desktop, generator});
+    desktop.show(core.form());
+    QtWindow &window = *desktop.windowOf(core.form());
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     const GeneratorEnd first {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, "first\n"};

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "FolderList.h"
 #include "MainWindowFixture.h"
-#include "Platform.h"
+#include "QtEventLoop.h"
 #include "TestFiles.h"
+#include "WatchedGenerators.h"
 #include "WorkingFolder.h"
 
 #include <QDir>
@@ -101,14 +101,16 @@ void tst_WineWindow::windowsGeneratorWritesIntoChosenFolder()
     QVERIFY(QDir().mkpath(work));
     WorkingFolder working(work);
 
-    MainWindowFixture main(run.toolFolder, root.path(), &localPlatform().generator);
-    main.files.addFolder(run.outputFolder);
-    QVERIFY(main.folders()->setPath(QFile::encodeName(run.outputFolder)));
+    QtEventLoop loop;
+    WatchedGenerators generators(loop);
+    MainWindowFixture main(run.toolFolder.toStdString(), root.path().toStdString(), &generators);
+    main.files.addFolder(run.outputFolder.toStdString());
+    QVERIFY(main.folderList().setPath(QFile::encodeName(run.outputFolder).toStdString()));
     main.type(QStringLiteral("txtOutFile"), QStringLiteral("new prm"));
     main.option(QStringLiteral("optLeft90"))->click();
     main.type(QStringLiteral("txtTurn"), QStringLiteral("30"));
     main.make();
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(main.messages.shown().empty());
 
     const QString output = run.outputFolder + QStringLiteral("/new prm");
     QCOMPARE(main.shown(), run.toolFolder + QStringLiteral("/lapforge.exe  -l -9 30 -o ") + output);
@@ -130,11 +132,14 @@ void tst_WineWindow::missingWineIsExplained()
     const Run run = prepare(root, QStringLiteral("tools"), QStringLiteral("tracks"));
     const SearchPath withoutWine(QFile::encodeName(root.path()));
 
-    MainWindowFixture main(run.toolFolder, run.outputFolder, &localPlatform().generator);
+    QtEventLoop loop;
+    WatchedGenerators generators(loop);
+    MainWindowFixture main(run.toolFolder.toStdString(), run.outputFolder.toStdString(),
+                           &generators);
     main.make();
 
-    QCOMPARE(main.messages.shown().size(), 1);
-    const QString text = main.messages.shown().front().text;
+    QCOMPARE(main.messages.shown().size(), std::size_t(1));
+    const QString text = QString::fromStdString(main.messages.shown().front().text);
     QVERIFY2(text.contains(run.toolFolder + QStringLiteral("/lapforge.exe"))
                  && text.contains(QStringLiteral("it is a Windows program, and Wine is needed")),
              qPrintable(text));
