@@ -132,17 +132,17 @@ TEST_CASE("load, Reset and Make It! restore every default and leave the rest alo
             {"optTwist", 0}, {"optDip", 0},    {"optStr", -1},    {"optLoop", 0},
             {"optLleft", 0}, {"optLright", 0}, {"cboSur", 0},
         };
-        for (const auto &[name, value] : values) {
-            CAPTURE(name);
-            CHECK(main.ui.value(name) == value);
+        for (const auto &control : values) {
+            CAPTURE(control.first);
+            CHECK(main.ui.value(control.first) == control.second);
         }
         const std::pair<const char *, const char *> texts[] {
             {"txtTurn", "0"}, {"txtBank", "0"},          {"txtHump", "0"},
             {"txtRise", "0"}, {"txtOutFile", "new_prm"}, {"txtLTurn", "0"},
         };
-        for (const auto &[name, text] : texts) {
-            CAPTURE(name);
-            CHECK(main.ui.text(name) == text);
+        for (const auto &control : texts) {
+            CAPTURE(control.first);
+            CHECK(main.ui.text(control.first) == control.second);
         }
         CHECK_FALSE(main.ui.visible("frmLoop"));
         CHECK(main.ui.visible("Image1"));
