@@ -20,11 +20,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # CTest runs the test programs through Wine, in a Wine prefix of the build folder's own
-# (created by the first test, see tests/CMakeLists.txt) and without a display.
+# (created by the first test, see tests/CMakeLists.txt) and without a display: the prefix
+# draws nothing, with Wine's null display driver.
+# The window tests at another DPI run in a second prefix with the same settings.
 find_program(LAPFORGE_WINE NAMES wine64 wine HINTS /usr/lib/wine)
+set(LAPFORGE_WINE_ENVIRONMENT WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+    --unset=DISPLAY --unset=WAYLAND_DISPLAY)
 if(LAPFORGE_WINE AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR
-        ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win64
-        WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= --unset=DISPLAY --unset=WAYLAND_DISPLAY
-        ${LAPFORGE_WINE})
+        ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix
+        ${LAPFORGE_WINE_ENVIRONMENT} ${LAPFORGE_WINE})
 endif()

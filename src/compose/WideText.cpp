@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WideText.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 #include <climits>
 

@@ -6,13 +6,7 @@
 #include "SystemErrorText.h"
 #include "WideText.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 #include <winnetwk.h>
 
 #include <algorithm>
@@ -96,9 +90,7 @@ std::vector<std::wstring> driveRoots()
 
 } // namespace
 
-LocalFileSystem::LocalFileSystem(std::chrono::milliseconds answerLimit, Waiter *waiter)
-    : m_calls(answerLimit, waiter)
-{ }
+LocalFileSystem::LocalFileSystem(Waiter *waiter) : m_calls(answerLimit, waiter) { }
 
 // Reading a label touches the drive, and a disconnected network drive may keep silent:
 // the labels come within the bound, or the list offers the letters alone.

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "LaunchGenerator.h"
+#include "SystemErrorText.h"
 #include "WideText.h"
 #include "WindowsCommandLine.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 #include <iterator>
 #include <vector>
@@ -40,20 +35,11 @@ LaunchFailure::Kind kindOf(DWORD error)
     }
 }
 
-// The system's text ends in ".\r\n"; the reason is shown inside parentheses. Some texts
-// hold "%1" for the file's name ("%1 is not a valid Win32 application").
+// Some of the system's texts hold "%1" for the file's name ("%1 is not a valid Win32
+// application").
 std::string reasonOf(DWORD error, const std::string &program)
 {
-    wchar_t buffer[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, buffer, DWORD(std::size(buffer)), nullptr);
-    while (length > 0
-           && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n'
-               || buffer[length - 1] == L'.' || buffer[length - 1] == L' '))
-        --length;
-    if (length == 0)
-        return "error " + std::to_string(error);
-    std::string reason = toUtf8(std::wstring(buffer, length));
+    std::string reason = systemErrorText(error);
     const std::string fileName = program.substr(program.find_last_of("\\/") + 1);
     for (std::size_t at = reason.find("%1"); at != std::string::npos;
          at = reason.find("%1", at + fileName.size()))

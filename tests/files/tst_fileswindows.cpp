@@ -4,7 +4,7 @@
 
 #include <doctest/doctest.h>
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 #include <algorithm>
 #include <cctype>

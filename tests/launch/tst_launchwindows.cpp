@@ -9,13 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 namespace {
 

@@ -4,13 +4,7 @@
 #include "WideText.h"
 #include "WindowsCommandLine.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 ProgramRun runProgram(const std::string &program, const std::vector<std::string> &arguments)
 {

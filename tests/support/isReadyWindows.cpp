@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PollingEventLoop.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 bool isReady(GeneratorRun::EndHandle handle)
 {

@@ -9,13 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 namespace {
 
@@ -120,7 +114,7 @@ TEST_CASE("a generator ended from outside is reported with its exit code")
     REQUIRE(TerminateProcess(run.endHandle(), 0xC0000005));
     const GeneratorEnd end = runToEnd(std::move(run));
     CHECK(end.failed());
-    CHECK(end.message()
+    CHECK(end.summary()
           == std::string(SLEEPER_PATH)
               + " ended with exit status 0xC0000005 and wrote no error output.");
 }

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+// The windows are dialogs in all but name: Tab, the arrow keys, Enter and Escape work as
+// in a dialog box because every message goes first to IsDialogMessage for the active window.
+
+// Until WM_QUIT; returns its exit code, or 1 if the message queue failed.
+int runMessageLoop();
+
+// Every message already waiting, without blocking; false if WM_QUIT was among them (it is
+// posted again, for the loop that ends on it).
+bool dispatchWaitingMessages();
+
+void dispatchMessage(MSG &message);
