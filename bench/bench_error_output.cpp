@@ -118,7 +118,7 @@ int main(int argc, char **argv)
     rmdir(folder);
     if (!ended || ended->number != 3 || !ended->errorTail.ends_with("the end\n")) {
         std::fprintf(stderr, "the generator did not end as written: %s\n",
-                     ended ? ended->message().c_str() : "no end collected");
+                     ended ? ended->summary().c_str() : "no end collected");
         return 1;
     }
 

@@ -46,7 +46,12 @@ class CountingMessageBox : public MessageBox
 {
 public:
     void critical(const Form &, const std::string &, const std::string &) override { ++shown; }
-    void warning(const Form &, const std::string &, const std::string &) override { ++shown; }
+    void warning(const Form &, const std::string &, const std::string &,
+                 const std::string &) override
+    {
+        ++shown;
+    }
+    bool warningOpen(const Form &) const override { return false; }
     int shown = 0;
 };
 

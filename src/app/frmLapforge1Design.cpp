@@ -19,7 +19,7 @@ constexpr std::array controls{
 };
 // clang-format on
 
-// Some screen readers name a drop-down list by the label beside it, not by its own name.
+// What names the drive list for a screen reader: the label above it, not the drive it shows.
 constexpr std::array labels {LabelFor {"Label5", "drvList2"}};
 
 constexpr FormDesign design {"frmLapforge1", "Where is Lapforge?", 3210, 2355, controls, labels};

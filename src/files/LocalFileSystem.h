@@ -11,10 +11,12 @@
 class LocalFileSystem : public FileSystem
 {
 public:
-    // Where an answer matters, a drive or folder that gives none within `answerLimit` counts
-    // as unreadable; `waiter` keeps the windows painted meanwhile.
-    explicit LocalFileSystem(std::chrono::milliseconds answerLimit = std::chrono::seconds(2),
-                             Waiter *waiter = nullptr);
+    // A drive or folder that gives no answer within this counts as unreadable: a dead mount
+    // or network drive holds the windows up no longer.
+    static constexpr std::chrono::seconds answerLimit {2};
+
+    // `waiter` keeps the windows painted while an answer is slow to come.
+    explicit LocalFileSystem(Waiter *waiter = nullptr);
 
     std::vector<Drive> drives() const override;
     Result<std::vector<std::string>, std::string>

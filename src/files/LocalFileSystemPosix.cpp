@@ -60,9 +60,7 @@ bool isAmong(std::string_view type, const std::array<std::string_view, count> &t
 
 } // namespace
 
-LocalFileSystem::LocalFileSystem(std::chrono::milliseconds answerLimit, Waiter *waiter)
-    : m_calls(answerLimit, waiter)
-{ }
+LocalFileSystem::LocalFileSystem(Waiter *waiter) : m_calls(answerLimit, waiter) { }
 
 std::vector<Drive> LocalFileSystem::drives() const
 {

@@ -37,13 +37,20 @@ std::string GeneratorEnd::status() const
     return "exit status " + exitStatusText(number);
 }
 
-std::string GeneratorEnd::message() const
+std::string GeneratorEnd::summary() const
 {
-    std::string text = program + " ended with " + status();
+    const std::string ended = program + " ended with " + status();
+    if (errorOutput().empty())
+        return ended + " and wrote no error output.";
+    return ended + ". The end of its error output:";
+}
+
+std::string GeneratorEnd::errorOutput() const
+{
     if (errorTail.find_first_not_of(" \t\r\n") == std::string::npos)
-        return text + " and wrote no error output.";
-    text += ". The end of its error output:\n\n" + errorTail;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
+        return {};
+    std::string output = errorTail;
+    while (output.back() == '\n' || output.back() == '\r')
+        output.pop_back();
+    return output;
 }

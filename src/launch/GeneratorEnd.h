@@ -24,6 +24,10 @@ struct GeneratorEnd
     bool failed() const { return how == How::Killed || number != 0; }
     // "exit status 2", or "signal 9 (Killed)".
     std::string status() const;
-    // A few sentences for the user: the program path, the status and the error output.
-    std::string message() const;
+    // A sentence for the user: the program path, the status, and whether the error output
+    // that errorOutput() gives follows.
+    std::string summary() const;
+    // The error output as shown below the summary: without its closing line breaks, and
+    // empty when it holds nothing but blanks.
+    std::string errorOutput() const;
 };

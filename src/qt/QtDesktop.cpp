@@ -4,7 +4,8 @@
 #include "Form.h"
 #include "QtWindow.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStyleHints>
 
 QtDesktop::QtDesktop() = default;
 
@@ -48,6 +49,16 @@ void QtDesktop::end()
     for (auto &[form, window] : m_windows)
         window->hide();
     QCoreApplication::exit(0);
+}
+
+std::chrono::milliseconds QtDesktop::doubleClickTime() const
+{
+    return std::chrono::milliseconds(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+std::chrono::steady_clock::time_point QtDesktop::now() const
+{
+    return std::chrono::steady_clock::now();
 }
 
 QtWindow *QtDesktop::windowOf(const Form &window) const

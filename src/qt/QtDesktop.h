@@ -24,6 +24,8 @@ public:
     void hide(Form &window) override;
     void unload(Form &window) override;
     void end() override;
+    std::chrono::milliseconds doubleClickTime() const override;
+    std::chrono::steady_clock::time_point now() const override;
 
     // The form's window while it is loaded, else nullptr.
     QtWindow *windowOf(const Form &window) const;

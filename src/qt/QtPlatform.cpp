@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 
 QtPlatform::QtPlatform()
-    : files(std::chrono::seconds(2), &loop), messages(desktop), generators(loop)
+    : files(&loop), messages(desktop), generators(loop)
 {
     // Generators still running when the program ends are let go unreported.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QtWindow.h"
 
+#include "AccessibleControls.h"
 #include "Form.h"
 #include "OptionGroup.h"
 #include "SegmentPicture.h"
@@ -39,6 +40,8 @@ int selectedRow(const QListWidget *list)
 
 QtWindow::QtWindow(Form &form, QWidget *parent) : QWidget(parent), m_form(form)
 {
+    static const bool accessible = (installAccessibleControls(), true);
+    static_cast<void>(accessible);
     setWindowTitle(QString::fromUtf8(form.design().caption));
     setFixedClientSize(this, form.design().width, form.design().height);
     m_controls = buildForm(this, form);
@@ -63,11 +66,22 @@ QtWindow::QtWindow(Form &form, QWidget *parent) : QWidget(parent), m_form(form)
 
 QtWindow::~QtWindow() = default;
 
-// With a default button, Enter presses it wherever the focus is, even in the folder list,
-// which opens folders on Enter elsewhere. Esc presses nothing: there is no cancel button.
+std::vector<QWidget *> QtWindow::labelsOf(const QWidget *control) const
+{
+    std::vector<QWidget *> labels;
+    for (const LabelFor &labelFor : m_form.design().labels) {
+        if (m_controls[m_form.indexOf(labelFor.control)] == control)
+            labels.push_back(m_controls[m_form.indexOf(labelFor.label)]);
+    }
+    return labels;
+}
+
+// With a default button, Enter presses it wherever the focus is but on another command
+// button, even in the folder list, which opens folders on Enter elsewhere. Esc presses
+// nothing: there is no cancel button.
 bool QtWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_defaultButton && isEnter(event)) {
+    if (m_defaultButton && isEnter(event) && !qobject_cast<QPushButton *>(watched)) {
         qobject_cast<QPushButton *>(control(*m_defaultButton))->click();
         return true;
     }

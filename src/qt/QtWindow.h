@@ -22,6 +22,10 @@ public:
 
     Form &form() const { return m_form; }
     QWidget *control(std::size_t index) const { return m_controls[index]; }
+    // The controls that the design names as labels of `control`.
+    std::vector<QWidget *> labelsOf(const QWidget *control) const;
+    // A window with a default button reads as a dialog.
+    bool isDialog() const { return m_defaultButton.has_value(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -69,6 +69,8 @@ QWidget *createControl(Form &form, std::size_t index, QWidget *container)
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(caption, container);
         button->setDefault(design.flags & ControlFlag::Default);
+        // As in the classic toolkit, Enter presses the command button that has the focus.
+        button->setAutoDefault(true);
         return button;
     }
     case ControlKind::DriveList:
@@ -118,12 +120,13 @@ void setTabOrder(const Form &form, const std::vector<QWidget *> &controls)
         QWidget::setTabOrder(controls[focusable[i - 1]], controls[focusable[i]]);
 }
 
-// Some screen readers name a control by the label that is its buddy, not by its own name.
+// A label's buddy gets the focus by the label's shortcut and is what the label tells
+// screen readers it names; a check box that names a box is told as such by AccessibleControls.
 void setLabels(const Form &form, const std::vector<QWidget *> &controls)
 {
     for (const LabelFor &labelFor : form.design().labels) {
-        auto *label = qobject_cast<QLabel *>(controls[form.indexOf(labelFor.label)]);
-        label->setBuddy(controls[form.indexOf(labelFor.control)]);
+        if (auto *label = qobject_cast<QLabel *>(controls[form.indexOf(labelFor.label)]))
+            label->setBuddy(controls[form.indexOf(labelFor.control)]);
     }
 }
 

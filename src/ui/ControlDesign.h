@@ -45,7 +45,8 @@ struct ControlDesign
     const char *accessibleName; // nullptr: the caption
 };
 
-// A label that names another control, for screen readers.
+// A control whose caption names another control for screen readers: a label, or a check box
+// beside the box it switches on.
 struct LabelFor
 {
     const char *label;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
+
 class Form;
 
 // What the windows ask of the desktop they run on.
@@ -18,4 +20,8 @@ public:
     virtual void unload(Form &window) = 0;
     // Ends the program at once: every window goes, and no handler runs any more.
     virtual void end() = 0;
+
+    // Two presses closer than this are the halves of one double click.
+    virtual std::chrono::milliseconds doubleClickTime() const = 0;
+    virtual std::chrono::steady_clock::time_point now() const = 0;
 };

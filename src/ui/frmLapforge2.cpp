@@ -57,7 +57,7 @@ void frmLapforge2::connectHandlers()
         {&m_ui.optLoop, &frmLapforge2::optLoop_Click},
         {&m_ui.optLleft, &frmLapforge2::optLleft_Click},
         {&m_ui.optLright, &frmLapforge2::optLright_Click},
-        {&m_ui.cmdBuild, &frmLapforge2::cmdBuild_Click},
+        {&m_ui.cmdBuild, &frmLapforge2::buildPressed},
         {&m_ui.cmdReset, &frmLapforge2::cmdReset_Click},
         {&m_ui.cmdExit, &frmLapforge2::cmdExit_Click},
         {&m_ui.drvList1, &frmLapforge2::drvList1_Change},
@@ -193,6 +193,16 @@ void frmLapforge2::cmdReset_Click()
     ResetOptions();
 }
 
+// A press so soon after a start is the second half of a double click: a second run would
+// build a default segment over the output file, since the first one reset the window.
+void frmLapforge2::buildPressed()
+{
+    const Desktop &desktop = m_platform.desktop;
+    if (m_lastStart && desktop.now() - *m_lastStart < desktop.doubleClickTime())
+        return;
+    cmdBuild_Click();
+}
+
 void frmLapforge2::cmdBuild_Click()
 {
     // The options stay as the user set them after a failure, so the next try composes afresh.
@@ -205,6 +215,7 @@ void frmLapforge2::cmdBuild_Click()
         reportStartFailure(started.failure());
         return;
     }
+    m_lastStart = m_platform.desktop.now();
     m_ui.txtOutput.setText(command->text());
     ResetOptions();
 }
@@ -221,11 +232,19 @@ void frmLapforge2::drvList1_Change()
 }
 
 // The line under "Debugger:" only says what was started; a run that failed later is told
-// apart here, without holding up the window.
+// apart here, without holding up the window. Runs that fail while the warning is open are
+// counted in it, rather than piling up a box for each.
 void frmLapforge2::generatorEnded(const GeneratorEnd &end)
 {
-    if (end.failed())
-        m_platform.messages.warning(m_form, m_form.design().caption, end.message());
+    if (!end.failed())
+        return;
+    MessageBox &messages = m_platform.messages;
+    m_failedRuns = messages.warningOpen(m_form) ? m_failedRuns + 1 : 1;
+    std::string text = end.summary();
+    if (m_failedRuns > 1)
+        text = std::to_string(m_failedRuns)
+            + " runs of Lapforge failed while this warning was open. The latest:\n\n" + text;
+    messages.warning(m_form, m_form.design().caption, text, end.errorOutput());
 }
 
 BuildInputs frmLapforge2::readInputs() const

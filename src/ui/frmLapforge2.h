@@ -8,6 +8,9 @@
 #include "Form.h"
 #include "Platform.h"
 
+#include <chrono>
+#include <optional>
+
 struct GeneratorEnd;
 struct LaunchFailure;
 
@@ -67,6 +70,7 @@ private:
     void optLleft_Click();
     void optLright_Click();
 
+    void buildPressed();
     void cmdBuild_Click();
     void cmdReset_Click();
     void cmdExit_Click();
@@ -82,4 +86,6 @@ private:
     Controls m_ui;
     DrivePicker m_outputPicker;
     CommandLine m_commandString;
+    std::optional<std::chrono::steady_clock::time_point> m_lastStart;
+    int m_failedRuns = 0; // since the window's warning opened
 };

@@ -68,8 +68,15 @@ constexpr std::array controls{
 };
 // clang-format on
 
-// Some screen readers name a drop-down list by the label beside it, not by its own name.
-constexpr std::array labels {LabelFor {"Label3", "drvList1"}};
+// What names each input for a screen reader: the label or check box beside it, rather than
+// the frame around it or the value it shows.
+constexpr std::array labels {
+    LabelFor {"Label3", "drvList1"},  LabelFor {"lblTurn", "txtTurn"},
+    LabelFor {"lblBank", "txtBank"},  LabelFor {"chkHump", "txtHump"},
+    LabelFor {"chkRise", "txtRise"},  LabelFor {"Label2", "txtLen"},
+    LabelFor {"Label1", "txtOutFile"}, LabelFor {"Label4", "txtOutput"},
+    LabelFor {"chkTex", "lstTex"},    LabelFor {"chkSurface", "cboSur"},
+};
 
 constexpr FormDesign design {"frmLapforge2", "Lapforge", 6210, 7425, controls, labels};
 

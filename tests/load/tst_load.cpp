@@ -13,10 +13,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +67,8 @@ void tst_Load::makeItAThousandTimes()
     QVERIFY(writeCountingGenerator(toolFolder + QStringLiteral("/lapforge.exe")));
     const QString log = toolFolder + QStringLiteral("/starts.log");
 
+    // A thousand presses in a row, none of them half of a double click.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     FakeFileSystem files({"/"}, "/tracks");
     RecordingMessageBox messages;
     QtDesktop desktop;

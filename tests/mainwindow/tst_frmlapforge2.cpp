@@ -12,6 +12,7 @@
 
 #include <doctest/doctest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ struct MainWindow
         std::vector<std::string> texts;
         for (const auto &message : messages.shown()) {
             if (message.icon == RecordingMessageBox::Message::Icon::Warning)
-                texts.push_back(message.text);
+                texts.push_back(message.whole());
         }
         return texts;
     }
@@ -382,7 +383,11 @@ TEST_CASE("a generator's end is warned about only when it failed")
     main.generator.end(failed);
     main.generator.end(fine);
     main.generator.end(killed);
-    CHECK(main.warnings() == std::vector<std::string> {failed.message(), killed.message()});
+    CHECK(
+        main.warnings()
+        == std::vector<std::string> {
+            "/tools/lapforge.exe ended with exit status 1. The end of its error output:\n\ncannot",
+            "/tools/lapforge.exe ended with " + killed.status() + " and wrote no error output."});
     for (const auto &message : main.messages.shown()) {
         CHECK(message.window == &main.window.form());
         CHECK(message.title == "Lapforge");
@@ -412,5 +417,63 @@ TEST_CASE("Exit and the title bar both unload the window and end the program")
         else
             main.window.form().close();
         CHECK(main.desktop.requests() == Names {"unload frmLapforge2", "end"});
+    }
+}
+
+TEST_CASE("runs that fail while the warning is open are counted in it")
+{
+    MainWindow main;
+    const GeneratorEnd first {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, "first\n"};
+    const GeneratorEnd latest {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 2, "latest\n"};
+    main.generator.end(first);
+    main.messages.openWarning = true;
+    main.generator.end(latest);
+    main.generator.end(latest);
+    main.messages.openWarning = false;
+    main.generator.end(first);
+
+    const auto &shown = main.messages.shown();
+    REQUIRE(shown.size() == 4);
+    CHECK(shown[1].text
+          == "2 runs of Lapforge failed while this warning was open. The latest:\n\n"
+              + latest.summary());
+    CHECK(shown[1].detail == "latest");
+    CHECK(shown[2].text.starts_with("3 runs of Lapforge failed"));
+    // Once the warning is closed, the next failure opens a warning of its own.
+    CHECK(shown[3].text == first.summary());
+    CHECK(shown[3].detail == "first");
+}
+
+TEST_CASE("a second press within the double-click time after a start starts nothing")
+{
+    struct Row
+    {
+        std::string what;
+        bool startFails;
+        std::chrono::milliseconds between;
+        std::size_t starts;
+    };
+    using namespace std::chrono_literals;
+    const Row rows[] = {
+        {"the second half of a double click", false, 100ms, 1},
+        {"just within the double-click time", false, 499ms, 1},
+        {"two presses a double click apart", false, 500ms, 2},
+        {"a press after a failed start tries again", true, 0ms, 2},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.what);
+        MainWindow main;
+        main.desktop.doubleClick = 500ms;
+        if (row.startFails)
+            main.generator.failure =
+                LaunchFailure {LaunchFailure::Kind::Other, "/tools/lapforge.exe", "refused"};
+        main.apply({"optLeft90", "txtTurn=5", "txtOutFile=curve1"});
+        main.make();
+        main.desktop.clock += row.between;
+        main.make();
+        CHECK(main.generator.started().size() == row.starts);
+        // Whatever the second press did, the first line was the chosen segment.
+        CHECK(main.generator.started().front().text()
+              == base + " -l -9 5 -o " + native("/tracks/curve1"));
     }
 }

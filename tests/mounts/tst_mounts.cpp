@@ -42,8 +42,7 @@ std::string mountFolder(int number)
 // Both windows on the real machine, as the program builds them.
 struct Windows
 {
-    explicit Windows(std::chrono::milliseconds answerLimit = std::chrono::seconds(2))
-        : files(answerLimit, &loop)
+    Windows() : files(&loop)
     {
         Module1::setToolFolder("");
         core = std::make_unique<frmLapforge1>(Platform {files, messages, desktop, generator});

@@ -18,29 +18,17 @@
 
 namespace {
 
-const std::string startFolder = "/home/ann/tracks";
+const std::string &startFolder = homeTracks;
 
 std::string native(const std::string &path)
 {
     return nativeFolderPath(path);
 }
 
-FakeFileSystem fakeTree()
-{
-    FakeFileSystem files({"/", "/media/cdrom", "/media/usb"}, startFolder);
-    files.addFolder("/home/ann/tracks/oval");
-    files.addFolder("/home/ann/tracks/Desert");
-    files.addFolder("/home/ann/tracks/locked");
-    files.addFolder("/media/usb/maps");
-    files.makeUnreadable("/home/ann/tracks/locked", "Permission denied");
-    files.makeUnreadable("/media/cdrom", "No medium found");
-    return files;
-}
-
 // The tool-location window's pair of lists on a fake machine, counting its drive changes.
 struct Pickers
 {
-    explicit Pickers(FakeFileSystem files = fakeTree())
+    explicit Pickers(FakeFileSystem files = homeTracksTree())
         : files(std::move(files)), tool(Platform {this->files, messages, desktop, generator}),
           window(tool.form())
     {

@@ -5,6 +5,7 @@
 #include "frmLapforge2Design.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleHints>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -135,6 +137,9 @@ private slots:
     void makeItReadsControlStatesAsTheirValues_data();
     void makeItReadsControlStatesAsTheirValues();
     void outputLineCanBeSelectedNotEdited();
+    void doubleClickOnMakeItStartsOnce();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 };
 
 void tst_frmLapforge2::layoutMatchesTheDesign()
@@ -484,6 +489,55 @@ void tst_frmLapforge2::outputLineCanBeSelectedNotEdited()
     QCOMPARE(output->text(), line);
     output->selectAll();
     QCOMPARE(output->selectedText(), line);
+}
+
+// The second half of a double click would start a default segment over the first one's file.
+void tst_frmLapforge2::doubleClickOnMakeItStartsOnce()
+{
+    MainWindowFixture main;
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(400);
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.window.get()));
+    main.option(QStringLiteral("optLeft90"))->click();
+    main.type(QStringLiteral("txtTurn"), QStringLiteral("5"));
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("curve1"));
+    auto *build = main.control<QPushButton>(QStringLiteral("cmdBuild"));
+    // Through the window system, which tells the second press as a double click.
+    QTest::mouseDClick(main.window->windowHandle(), Qt::LeftButton, {},
+                       build->mapTo(main.window.get(), build->rect().center()));
+    QCOMPARE(main.recorder.started().size(), std::size_t(1));
+    QCOMPARE(main.shown(), base + " -l -9 5 -o /tracks/curve1");
+}
+
+// As in the classic toolkit, Enter presses the command button that has the focus; the
+// window has no default button, so Enter anywhere else presses nothing.
+void tst_frmLapforge2::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<QString>("outputName");
+    QTest::newRow("Enter on Make It!") << "cmdBuild" << int(Qt::Key_Return) << 1 << "new_prm";
+    QTest::newRow("keypad Enter on Make It!") << "cmdBuild" << int(Qt::Key_Enter) << 1 << "new_prm";
+    QTest::newRow("Space on Make It!") << "cmdBuild" << int(Qt::Key_Space) << 1 << "new_prm";
+    QTest::newRow("Enter on Reset") << "cmdReset" << int(Qt::Key_Return) << 0 << "new_prm";
+    QTest::newRow("Enter in a text box") << "txtOutFile" << int(Qt::Key_Return) << 0 << "mine";
+}
+
+void tst_frmLapforge2::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, starts);
+    QFETCH(QString, outputName);
+    MainWindowFixture main;
+    main.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.window.get()));
+    main.type(QStringLiteral("txtOutFile"), QStringLiteral("mine"));
+    main.control(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(main.recorder.started().size(), std::size_t(starts));
+    QCOMPARE(main.box(QStringLiteral("txtOutFile"))->text(), outputName);
 }
 
 QTEST_MAIN(tst_frmLapforge2)

@@ -23,25 +23,13 @@
 
 namespace {
 
-const std::string startFolder = "/home/ann/tracks";
-
-FakeFileSystem fakeTree()
-{
-    FakeFileSystem files({"/", "/media/cdrom", "/media/usb"}, startFolder);
-    files.addFolder("/home/ann/tracks/oval");
-    files.addFolder("/home/ann/tracks/Desert");
-    files.addFolder("/home/ann/tracks/locked");
-    files.addFolder("/media/usb/maps");
-    files.makeUnreadable("/home/ann/tracks/locked", "Permission denied");
-    files.makeUnreadable("/media/cdrom", "No medium found");
-    return files;
-}
+const std::string &startFolder = homeTracks;
 
 // The main window's drive and folder lists as Qt shows them: a window with no default button,
 // so that Enter is the folder list's own.
 struct Pickers
 {
-    explicit Pickers(FakeFileSystem tree = fakeTree())
+    explicit Pickers(FakeFileSystem tree = homeTracksTree())
         : files(std::move(tree)),
           core((Module1::setToolFolder("/tools"), Platform {files, messages, desktop, generator})),
           window(core.form()), drives(window.findChild<DriveCombo *>(QStringLiteral("drvList1"))),

@@ -82,6 +82,7 @@ private slots:
     void okTakesTheOpenFolder();
     void enterPressesOkAndEscNothing();
     void cancelEndsWithoutMainWindow();
+    void enterOnCancelPressesCancel();
     void closingTheMainWindowEndsTheProgram_data();
     void closingTheMainWindowEndsTheProgram();
 };
@@ -177,6 +178,17 @@ void tst_frmLapforge1::cancelEndsWithoutMainWindow()
     QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!tool.window || !tool.window->isVisible());
+    QVERIFY(!tool.core->mainWindow());
+}
+
+// The focused command button takes Enter before the window's default button does.
+void tst_frmLapforge1::enterOnCancelPressesCancel()
+{
+    ToolLocation tool;
+    tool.button("cmdEnd")->setFocus();
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+    QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!tool.core->mainWindow());
 }
 

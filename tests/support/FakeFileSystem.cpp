@@ -51,3 +51,14 @@ FakeFileSystem::listFolder(const std::string &folder) const
     std::sort(subfolders.begin(), subfolders.end());
     return subfolders;
 }
+
+FakeFileSystem homeTracksTree()
+{
+    FakeFileSystem files({"/", "/media/cdrom", "/media/usb"}, homeTracks);
+    for (const char *folder : {"oval", "Desert", "locked"})
+        files.addFolder(homeTracks + '/' + folder);
+    files.addFolder("/media/usb/maps");
+    files.makeUnreadable(homeTracks + "/locked", "Permission denied");
+    files.makeUnreadable("/media/cdrom", "No medium found");
+    return files;
+}

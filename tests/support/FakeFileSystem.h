@@ -29,3 +29,8 @@ private:
     std::vector<std::string> m_folders;
     std::map<std::string, std::string> m_unreadable;
 };
+
+// A machine with the drives "/", "/media/cdrom" (no medium) and "/media/usb", starting in
+// homeTracks, which holds "Desert", "oval" and "locked" (unreadable).
+inline const std::string homeTracks = "/home/ann/tracks";
+FakeFileSystem homeTracksTree();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleHints>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -35,6 +36,8 @@ MainWindowFixture::MainWindowFixture(const std::string &toolFolder, const std::s
                                      GeneratorStarter *generator)
     : files({"/", "/media/cdrom"}, startFolder)
 {
+    // The tests press faster than a person does: their presses are no double clicks.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     Module1::setToolFolder(toolFolder);
     core = std::make_unique<frmLapforge2>(
         Platform {files, messages, desktop, generator ? *generator : recorder});

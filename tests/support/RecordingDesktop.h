@@ -4,6 +4,7 @@
 #include "Desktop.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ public:
     void hide(Form &window) override { record("hide", window); }
     void unload(Form &window) override { record("unload", window); }
     void end() override { m_requests.emplace_back("end"); }
+
+    // A clock that moves only when the test says so, and no double click at all unless the
+    // test sets its time.
+    std::chrono::milliseconds doubleClickTime() const override { return doubleClick; }
+    std::chrono::steady_clock::time_point now() const override { return clock; }
+    std::chrono::milliseconds doubleClick {0};
+    std::chrono::steady_clock::time_point clock {};
 
     const std::vector<std::string> &requests() const { return m_requests; }
     bool ended() const

@@ -20,6 +20,10 @@ public:
         const Form *window;
         std::string title;
         std::string text;
+        std::string detail = {};
+
+        // The text with its detail below it, as a person reads the box.
+        std::string whole() const { return detail.empty() ? text : text + "\n\n" + detail; }
     };
 
     void critical(const Form &window, const std::string &title, const std::string &text) override
@@ -27,10 +31,14 @@ public:
         record(Message::Icon::Critical, window, title, text);
     }
 
-    void warning(const Form &window, const std::string &title, const std::string &text) override
+    void warning(const Form &window, const std::string &title, const std::string &text,
+                 const std::string &detail) override
     {
-        record(Message::Icon::Warning, window, title, text);
+        record(Message::Icon::Warning, window, title, text, detail);
     }
+    // A recorded warning stays open until the test closes it.
+    bool warningOpen(const Form &) const override { return openWarning; }
+    bool openWarning = false;
 
     const std::vector<Message> &shown() const { return m_shown; }
 
@@ -38,9 +46,9 @@ public:
 
 private:
     void record(Message::Icon icon, const Form &window, const std::string &title,
-                const std::string &text)
+                const std::string &text, const std::string &detail = {})
     {
-        m_shown.push_back(Message {icon, &window, title, text});
+        m_shown.push_back(Message {icon, &window, title, text, detail});
         if (onShow)
             onShow();
     }

@@ -7,20 +7,26 @@
 #include "QtEventLoop.h"
 #include "QtMessageBox.h"
 #include "QtWindow.h"
+#include "WarningBox.h"
 #include "WatchedGenerators.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -56,7 +62,7 @@ QStringList texts(const RecordingMessageBox &messages)
     QStringList shown;
     for (const RecordingMessageBox::Message &message : messages.shown()) {
         if (message.icon == RecordingMessageBox::Message::Icon::Warning)
-            shown.append(QString::fromStdString(message.text));
+            shown.append(QString::fromStdString(message.whole()));
     }
     return shown;
 }
@@ -89,16 +95,6 @@ bool dumpsCore(const QString &script)
     return WIFSIGNALED(status) && WCOREDUMP(status);
 }
 
-QList<QMessageBox *> openMessageBoxes()
-{
-    QList<QMessageBox *> boxes;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
-            boxes.append(box);
-    }
-    return boxes;
-}
-
 } // namespace
 
 class tst_GeneratorWatch : public QObject
@@ -111,6 +107,9 @@ private slots:
     void everyFailureOfOverlappingRunsIsWarned();
     void endFoundAtTheNextStartIsWarnedFromTheLoop();
     void warningsLeaveTheWindowUsable();
+    void tallWarningFitsTheScreen_data();
+    void tallWarningFitsTheScreen();
+    void markupIsShownAsText();
 };
 
 void tst_GeneratorWatch::failedRunIsWarnedOnce_data()
@@ -279,40 +278,59 @@ void tst_GeneratorWatch::endFoundAtTheNextStartIsWarnedFromTheLoop()
     QCOMPARE(main.messages.shown().size(), std::size_t(1));
 }
 
-// The window's own message boxes: each warning opens a box of its own that does not block
-// the window, and a closed box goes away.
-void tst_GeneratorWatch::warningsLeaveTheWindowUsable()
+// The main window with Qt's own message boxes and a generator whose ends the test plays.
+struct ShownWindow
 {
-    FakeFileSystem files({"/"}, "/tracks");
+    explicit ShownWindow(const std::string &toolFolder = "/tools")
+        : messages(desktop),
+          core((Module1::setToolFolder(toolFolder), Platform {files, messages, desktop, generator}))
+    {
+        desktop.show(core.form());
+        window = desktop.windowOf(core.form());
+    }
+
+    QList<WarningBox *> openWarnings() const
+    {
+        QList<WarningBox *> boxes;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<WarningBox *>(widget); box && box->isVisible())
+                boxes.append(box);
+        }
+        return boxes;
+    }
+
+    FakeFileSystem files {{"/"}, "/tracks"};
     RecordingGeneratorStarter generator;
     QtDesktop desktop;
-    QtMessageBox messages(desktop);
-    Module1::setToolFolder("/tools");
-    frmLapforge2 core(Platform {files, messages, desktop, generator});
-    desktop.show(core.form());
-    QtWindow &window = *desktop.windowOf(core.form());
+    QtMessageBox messages;
+    frmLapforge2 core;
+    QtWindow *window;
+};
+
+// A warning does not block the window; runs that fail while it is open are counted in it
+// instead of piling up boxes, and once it is closed the next failure opens a new one.
+void tst_GeneratorWatch::warningsLeaveTheWindowUsable()
+{
+    ShownWindow shown;
+    QtWindow &window = *shown.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     const GeneratorEnd first {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, "first\n"};
     const GeneratorEnd second {"/tools/lapforge.exe", GeneratorEnd::How::Killed, 9, "second\n"};
     const GeneratorEnd fine {"/tools/lapforge.exe", GeneratorEnd::How::Exited, 0, "chatter\n"};
-    generator.end(first);
-    generator.end(fine);
-    generator.end(second);
-    QTRY_COMPARE(openMessageBoxes().size(), 2);
-    QList<QPointer<QMessageBox>> boxes;
-    QStringList shown;
-    for (QMessageBox *box : openMessageBoxes()) {
-        QCOMPARE(box->icon(), QMessageBox::Warning);
-        QCOMPARE(box->windowModality(), Qt::NonModal);
-        QCOMPARE(box->parentWidget(), &window);
-        shown.append(box->text());
-        boxes.append(box);
-    }
-    shown.sort();
-    QCOMPARE(shown,
-             QStringList({QString::fromStdString(first.message()),
-                          QString::fromStdString(second.message())}));
+    shown.generator.end(first);
+    shown.generator.end(fine);
+    for (int run = 0; run < 99; ++run)
+        shown.generator.end(second);
+    QTRY_COMPARE(shown.openWarnings().size(), 1);
+    const QPointer<WarningBox> box = shown.openWarnings().first();
+    QCOMPARE(box->windowModality(), Qt::NonModal);
+    QCOMPARE(box->parentWidget(), &window);
+    QCOMPARE(box->text(),
+             QStringLiteral("100 runs of Lapforge failed while this warning was open. The "
+                            "latest:\n\n")
+                 + QString::fromStdString(second.summary()));
+    QCOMPARE(box->detail(), QStringLiteral("second"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
     // A click goes the way a user's does, through the window system, which holds it back
@@ -324,13 +342,86 @@ void tst_GeneratorWatch::warningsLeaveTheWindowUsable()
     QVERIFY(left90->isChecked());
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       build->mapTo(&window, build->rect().center()));
-    QCOMPARE(generator.started().size(), std::size_t(1));
+    QCOMPARE(shown.generator.started().size(), std::size_t(1));
 
-    boxes.first()->close();
-    QTRY_VERIFY(boxes.first().isNull());
-    QCOMPARE(openMessageBoxes().size(), 1);
-    boxes.last()->close();
-    QTRY_VERIFY(boxes.last().isNull());
+    box->close();
+    QTRY_VERIFY(box.isNull());
+    shown.generator.end(first);
+    QTRY_COMPARE(shown.openWarnings().size(), 1);
+    QCOMPARE(shown.openWarnings().first()->text(), QString::fromStdString(first.summary()));
+    shown.openWarnings().first()->close();
+}
+
+// However much the generator said, the box fits the screen, and its detail shows the end,
+// which says what went wrong.
+void tst_GeneratorWatch::tallWarningFitsTheScreen_data()
+{
+    QTest::addColumn<int>("lineLength");
+    QTest::newRow("4 KiB of 60-byte lines") << 60;
+    QTest::newRow("4 KiB of 10-byte lines") << 10;
+    QTest::newRow("one 4 KiB line") << 4096;
+}
+
+void tst_GeneratorWatch::tallWarningFitsTheScreen()
+{
+    QFETCH(int, lineLength);
+    ShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowExposed(shown.window));
+    std::string output;
+    while (output.size() + std::size_t(lineLength) < GeneratorEnd::keptErrorOutput)
+        output += std::string(std::size_t(lineLength) - 1, 'x') + '\n';
+    output += "the last words\n";
+    shown.generator.end({"/tools/lapforge.exe", GeneratorEnd::How::Exited, 1, output});
+
+    QTRY_COMPARE(shown.openWarnings().size(), 1);
+    WarningBox *box = shown.openWarnings().first();
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    const QRect screen = box->screen()->availableGeometry();
+    QVERIFY2(box->frameGeometry().height() <= screen.height() * 3 / 4,
+             qPrintable(QString::number(box->frameGeometry().height())));
+    QVERIFY(box->frameGeometry().width() <= screen.width() * 3 / 4);
+    auto *detail = box->findChild<QPlainTextEdit *>();
+    QVERIFY(detail->isReadOnly());
+    QVERIFY(detail->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(detail->verticalScrollBar()->value(), detail->verticalScrollBar()->maximum());
+    QVERIFY(detail->toPlainText().endsWith(QStringLiteral("the last words")));
+    box->close();
+}
+
+// A folder's name or a generator's words are shown as they are, never read as markup.
+void tst_GeneratorWatch::markupIsShownAsText()
+{
+    const std::string folder = "/<u>tracks &amp; <b>x</b>";
+    ShownWindow shown(folder);
+    QVERIFY(QTest::qWaitForWindowExposed(shown.window));
+    shown.generator.end({folder + "/lapforge.exe", GeneratorEnd::How::Exited, 1,
+                         "expected <segment> here\n3 < 5 & 7 > 2\n"});
+    QTRY_COMPARE(shown.openWarnings().size(), 1);
+    WarningBox *box = shown.openWarnings().first();
+    QVERIFY(
+        box->text().startsWith(QString::fromStdString(folder) + QStringLiteral("/lapforge.exe")));
+    for (const QLabel *label : box->findChildren<QLabel *>()) {
+        if (!label->text().isEmpty())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+    QCOMPARE(box->detail(), QStringLiteral("expected <segment> here\n3 < 5 & 7 > 2"));
+    box->close();
+
+    // The critical box of a failed start, looked at while it is up.
+    shown.generator.failure =
+        LaunchFailure {LaunchFailure::Kind::NoSuchFile, folder + "/lapforge.exe", "<i>gone</i>"};
+    QString criticalText;
+    Qt::TextFormat criticalFormat = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        if (auto *critical = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            criticalText = critical->text();
+            criticalFormat = critical->textFormat();
+            critical->accept();
+        }
+    });
+    shown.window->findChild<QPushButton *>(QStringLiteral("cmdBuild"))->click();
+    QCOMPARE(criticalFormat, Qt::PlainText);
+    QVERIFY2(criticalText.contains(QStringLiteral("(<i>gone</i>)")), qPrintable(criticalText));
 }
 
 QTEST_MAIN(tst_GeneratorWatch)
