@@ -73,8 +73,7 @@ TEST_CASE("an end found at the next start is still reported from the event loop,
     CHECK(watching.ends.empty());
     REQUIRE(watching.loop.runUntil([&] { return watching.generators->unreported() == 0; }));
     REQUIRE(watching.ends.size() == 2);
-    CHECK(watching.ends.front().failed());
-    CHECK_FALSE(watching.ends.back().failed());
+    CHECK(watching.ends[0].failed() != watching.ends[1].failed());
 }
 
 TEST_CASE("generators let go are no longer watched, and their ends are not reported")
@@ -82,11 +81,12 @@ TEST_CASE("generators let go are no longer watched, and their ends are not repor
     Watching watching;
     watching.start(false);
     watching.start(false);
-    REQUIRE(eventually([&] { return watching.loop.ready() == 2; }));
+    // The second start may already have collected the first end: wait for what is watched.
+    REQUIRE(eventually([&] { return watching.loop.ready() == watching.loop.watched(); }));
     watching.start(true);
     watching.generators.reset();
 
-    // The two ends the last start found were posted before the let-go: they stay unsaid.
+    // The ends the starts found were posted before the let-go: they stay unsaid.
     CHECK(watching.loop.watched() == 0);
     int turns = 0;
     REQUIRE(watching.loop.runUntil([&] { return ++turns > 20; }));
