@@ -10,3 +10,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+// The windows' core has a class of that name; the function is called by its wide name.
+#undef MessageBox

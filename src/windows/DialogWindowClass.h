@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // Registers a class of top-level windows that behave as dialog boxes: room for the dialog
 // manager's data, so that a procedure that passes what it leaves to DefDlgProcW gets the

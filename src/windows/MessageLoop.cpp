@@ -31,6 +31,9 @@ bool dispatchWaitingMessages()
 void dispatchMessage(MSG &message)
 {
     const HWND active = GetActiveWindow();
+    if (active && message.message == WM_KEYDOWN
+        && SendMessageW(active, takeKeyMessage, 0, reinterpret_cast<LPARAM>(&message)))
+        return;
     if (active && IsDialogMessageW(active, &message))
         return;
     TranslateMessage(&message);

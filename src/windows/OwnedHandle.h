@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // A window or GDI object that its owner releases when it goes; moved, never copied, so
 // that each is released once. Release is a function object taking the handle.

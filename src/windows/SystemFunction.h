@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // A function of a system library that older Windows versions and Wine may lack: looked up
 // when called for, so that the program still starts without it. Null when it is missing.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // The windows are laid out in twips, 1,440 to the inch, so that they keep their shape at
 // every DPI; MulDiv rounds to the nearest pixel, as the system's own dialog units do.

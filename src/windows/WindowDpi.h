@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // The DPI a window is drawn at: its monitor's, in a per-monitor aware program.
 // GetDpiForWindow where the system has it, else the DPI of the window's device context.

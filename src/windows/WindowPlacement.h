@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <windows.h>
+#include "WindowsApi.h"
 
 // The size of a window whose client area is clientTwips at the window's DPI.
 SIZE windowSizeForClient(HWND window, SIZE clientTwips);

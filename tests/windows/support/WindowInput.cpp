@@ -27,6 +27,20 @@ HWND clickAt(HWND window, POINT clientPoint)
     return target;
 }
 
+HWND doubleClickAt(HWND window, POINT clientPoint)
+{
+    const HWND target = windowAt(window, clientPoint);
+    POINT point = clientPoint;
+    MapWindowPoints(window, target, &point, 1);
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    for (const UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        PostMessageW(target, press, MK_LBUTTON, at);
+        PostMessageW(target, WM_LBUTTONUP, 0, at);
+    }
+    dispatchWaitingMessages();
+    return target;
+}
+
 void pressKey(UINT virtualKey)
 {
     const HWND focus = GetFocus();

@@ -23,3 +23,7 @@ void pressKey(UINT virtualKey);
 
 // Hands out messages until done() or the time is up; whether done() came true.
 bool dispatchUntil(const std::function<bool()> &done, DWORD milliseconds = 5000);
+
+// A double click at a point of window's client area, as the system reports one: down, up,
+// the second press as a double click, up.
+HWND doubleClickAt(HWND window, POINT clientPoint);
