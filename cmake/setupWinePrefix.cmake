@@ -26,6 +26,9 @@ run(${WINE} reg add "HKCU\\Software\\Wine\\Drivers" /v Graphics /d null /f)
 # Wine 8 takes the DPI from here first, and falls back to
 # HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts only without it.
 run(${WINE} reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d ${DPI} /f)
+# M: as a mapping to a folder that is not there, as a disconnected share would be: the
+# window tests open it from the drive lists.
+file(CREATE_LINK "$ENV{WINEPREFIX}/no-such-folder" "$ENV{WINEPREFIX}/dosdevices/m:" SYMBOLIC)
 # The desktop process that wineboot started keeps the old driver until the prefix's
 # session ends; the first window test would otherwise find no driver at all.
 run(${WINESERVER} -w)

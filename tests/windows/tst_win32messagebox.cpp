@@ -11,6 +11,7 @@
 #include "OwnedHandle.h"
 #include "WarningWindow.h"
 #include "WindowInput.h"
+#include "WindowParts.h"
 
 #include <doctest/doctest.h>
 
@@ -57,81 +58,6 @@ struct Desktop
     }};
     Form first {design, files, messages};
     Form second {design, files, messages};
-};
-
-std::wstring textOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
-    return text;
-}
-
-std::wstring classOf(HWND window)
-{
-    wchar_t name[64] {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::vector<HWND> threadWindowsOf(const std::wstring &windowClass)
-{
-    struct Search
-    {
-        const std::wstring &windowClass;
-        std::vector<HWND> found;
-    } search {windowClass, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM address) {
-            auto &search = *reinterpret_cast<Search *>(address);
-            if (classOf(window) == search.windowClass && IsWindowVisible(window))
-                search.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::vector<HWND> childrenOf(HWND parent)
-{
-    std::vector<HWND> children;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM address) {
-            reinterpret_cast<std::vector<HWND> *>(address)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
-LONG_PTR styleOf(HWND window)
-{
-    return GetWindowLongPtrW(window, GWL_STYLE);
-}
-
-// The children of a warning or a message box, by what they are.
-struct Parts
-{
-    explicit Parts(HWND box)
-    {
-        for (const HWND child : childrenOf(box)) {
-            const std::wstring name = classOf(child);
-            if (lstrcmpiW(name.c_str(), L"Static") == 0
-                && (styleOf(child) & SS_TYPEMASK) == SS_ICON)
-                icon = child;
-            else if (lstrcmpiW(name.c_str(), L"Static") == 0 && !textOf(child).empty())
-                text = child;
-            else if (lstrcmpiW(name.c_str(), L"Edit") == 0)
-                detail = child;
-        }
-        ok = GetDlgItem(box, IDOK);
-    }
-
-    HWND icon = nullptr;
-    HWND text = nullptr;
-    HWND detail = nullptr;
-    HWND ok = nullptr;
 };
 
 RECT workAreaOf(HWND window)
@@ -186,37 +112,6 @@ std::string tenByteLines(std::size_t bytes)
         lines += "line " + std::string(4 - digits.size(), '0') + digits + "\n";
     }
     return lines;
-}
-
-// What the timer found of the critical message box, from inside its modal loop.
-struct CriticalSeen
-{
-    HWND owner = nullptr;
-    bool found = false;
-    std::wstring title;
-    std::wstring text;
-    bool icon = false;
-    bool ownerDisabled = false;
-    int ticks = 0;
-};
-CriticalSeen *criticalSeen = nullptr;
-
-void CALLBACK closeCritical(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    CriticalSeen &seen = *criticalSeen;
-    const std::vector<HWND> boxes = threadWindowsOf(L"#32770");
-    if (boxes.empty() && ++seen.ticks < 200)
-        return;
-    KillTimer(nullptr, timer);
-    if (boxes.empty())
-        return;
-    const Parts parts(boxes.front());
-    seen.found = true;
-    seen.title = textOf(boxes.front());
-    seen.text = parts.text ? textOf(parts.text) : L"";
-    seen.icon = parts.icon != nullptr;
-    seen.ownerDisabled = !IsWindowEnabled(seen.owner);
-    PostMessageW(boxes.front(), WM_COMMAND, IDOK, 0);
 }
 
 } // namespace
@@ -413,14 +308,10 @@ TEST_CASE("a warning closes with its window, and the next one opens anew")
 TEST_CASE("a critical error holds its window until it is closed, and shows its text as it is")
 {
     Desktop desktop;
-    CriticalSeen seen;
-    seen.owner = desktop.firstOwner.get();
-    criticalSeen = &seen;
-    // Ticks inside the message box's own loop, since critical() returns only once it closes.
-    REQUIRE(SetTimer(nullptr, 0, 50, closeCritical));
-
-    desktop.messages.critical(desktop.first, "Lapforge", "Cannot start: &amp; <b>C:\\x & y</b>");
-    criticalSeen = nullptr;
+    const SeenBox seen = closeModalBox(desktop.firstOwner.get(), [&desktop] {
+        desktop.messages.critical(desktop.first, "Lapforge",
+                                  "Cannot start: &amp; <b>C:\\x & y</b>");
+    });
 
     REQUIRE(seen.found);
     CHECK(seen.title == L"Lapforge");

@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: MIT
-// "Make It!" in the Windows front end, on the real machine: the stand-in generator started
-// from a tool folder and writing into an output folder whose names hold blanks and letters
-// beyond ASCII, so that a path that took a trip through the ANSI code page would fail.
+// The Windows front end on the real machine, with the system's message boxes: "Make It!"
+// starts the stand-in generator from a tool folder, writing into an output folder, whose
+// names hold blanks and letters beyond ASCII, so that a path that took a trip through the
+// ANSI code page would fail; and a drive whose folder is missing is reported.
+#include "Win32MessageBox.h"
+
 #include "FolderPath.h"
 #include "LocalFileSystem.h"
 #include "Module1.h"
 #include "Platform.h"
 #include "PollingEventLoop.h"
-#include "RecordingMessageBox.h"
 #include "TestFiles.h"
+#include "WarningWindow.h"
 #include "WatchedGenerators.h"
 #include "WideText.h"
 #include "Win32Desktop.h"
 #include "Win32Window.h"
 #include "WindowGeometry.h"
 #include "WindowInput.h"
+#include "WindowParts.h"
+#include "frmLapforge1.h"
 #include "frmLapforge2.h"
 #include "showControlState.h"
 
@@ -59,8 +64,10 @@ struct RealMainWindow
     CurrentFolder working;
     PollingEventLoop loop;
     LocalFileSystem files;
-    RecordingMessageBox messages;
     Win32Desktop desktop {GetModuleHandleW(nullptr), loop};
+    Win32MessageBox messages {[this](const Form &form) {
+        return desktop.windowOf(form)->handle();
+    }};
     WatchedGenerators generators {loop};
     frmLapforge2 main;
     Win32Window *window = nullptr;
@@ -79,7 +86,7 @@ TEST_CASE("Make It! starts the generator, which writes its file in the chosen fo
     const std::string written = window.outputFolder + "\\curve \xc3\xa9";
     REQUIRE(window.loop.runUntil([&] { return window.generators.unreported() == 0; }));
     CHECK(std::filesystem::exists(pathOf(written)));
-    CHECK(window.messages.shown().empty());
+    CHECK_FALSE(window.messages.warningOpen(window.main.form()));
     const std::string line = toUtf8(windowText(window.control("txtOutput")));
     CHECK(line.find(window.toolFolder + "\\lapforge.exe") != std::string::npos);
     CHECK(line.find("-l -9 5") != std::string::npos);
@@ -93,6 +100,44 @@ TEST_CASE("a generator that fails gives one warning, with what it wrote")
     SetWindowTextW(window.control("txtOutFile"), L"missing\\curve");
     window.click("cmdBuild");
     REQUIRE(window.loop.runUntil([&] { return window.generators.unreported() == 0; }));
-    REQUIRE(window.messages.shown().size() == 1);
-    CHECK(window.messages.shown()[0].detail.find("cannot write") != std::string::npos);
+    const std::vector<HWND> warnings = threadWindowsOf(WarningWindow::className);
+    REQUIRE(warnings.size() == 1);
+    CHECK(GetWindow(warnings[0], GW_OWNER) == window.window->handle());
+    const Parts parts(warnings[0]);
+    REQUIRE(parts.detail);
+    CHECK(textOf(parts.detail).find(L"cannot write") != std::wstring::npos);
+}
+
+TEST_CASE("a drive whose folder is missing is reported, and the drive list goes back")
+{
+    // The build maps M: of the test's prefix to a folder that is not there.
+    LocalFileSystem files;
+    PollingEventLoop loop;
+    Win32Desktop desktop {GetModuleHandleW(nullptr), loop};
+    Win32MessageBox messages {[&desktop](const Form &form) {
+        return desktop.windowOf(form)->handle();
+    }};
+    WatchedGenerators generators {loop};
+    frmLapforge1 tool(Platform {files, messages, desktop, generators});
+    desktop.show(tool.form());
+    const Win32Window &window = *desktop.windowOf(tool.form());
+    const HWND drives = window.control(tool.form().indexOf("drvList2"));
+
+    const LRESULT before = SendMessageW(drives, CB_GETCURSEL, 0, 0);
+    const LRESULT missing =
+        SendMessageW(drives, CB_FINDSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(L"m:"));
+    REQUIRE(missing >= 0);
+    const SeenBox seen = closeModalBox(window.handle(), [&] {
+        // As the list of an open drop-down reports a choice.
+        SendMessageW(drives, CB_SETCURSEL, WPARAM(missing), 0);
+        SendMessageW(window.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(drives), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(drives));
+    });
+    REQUIRE(seen.found);
+    CHECK(seen.text == L"Access denied!. Please check drive M:\\");
+    CHECK_FALSE(seen.title.empty());
+    CHECK(seen.title != L"Where is Lapforge?");
+    CHECK(seen.icon);
+    CHECK(seen.ownerDisabled);
+    CHECK(SendMessageW(drives, CB_GETCURSEL, 0, 0) == before);
 }
