@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "LaunchGenerator.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include "ProgramFile.h"
+
 #include <utility>
 
 namespace {
-
-std::filesystem::path pathOf(const std::string &utf8)
-{
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 // What the user can do about a failed start differs by kind, so each kind gets its own words.
 std::string kindText(const LaunchFailure &failure)
@@ -39,20 +33,13 @@ std::string kindText(const LaunchFailure &failure)
 // The path after "#!", up to the first blank; empty when the file is no such script.
 std::string interpreterOf(const std::string &program)
 {
-    std::ifstream file(pathOf(program), std::ios::binary);
-    std::string line;
-    if (!std::getline(file, line) || line.rfind("#!", 0) != 0)
+    const std::string line = firstLineOf(program);
+    if (line.rfind("#!", 0) != 0)
         return {};
     const std::size_t start = line.find_first_not_of(" \t", 2);
     if (start == std::string::npos)
         return {};
     return line.substr(start, line.find_first_of(" \t\r", start) - start);
-}
-
-bool exists(const std::string &path)
-{
-    std::error_code error;
-    return std::filesystem::exists(pathOf(path), error);
 }
 
 } // namespace
@@ -65,13 +52,11 @@ std::string LaunchFailure::message() const
 LaunchFailure startFailure(LaunchFailure::Kind kind, const std::string &program, std::string reason)
 {
     LaunchFailure failure {kind, program, std::move(reason)};
-    std::error_code error;
-    if (kind != LaunchFailure::Kind::NoSuchFile
-        && std::filesystem::is_directory(pathOf(program), error)) {
+    if (kind != LaunchFailure::Kind::NoSuchFile && isFolder(program)) {
         failure.kind = LaunchFailure::Kind::Folder;
     } else if (kind == LaunchFailure::Kind::NotRunnable) {
         std::string interpreter = interpreterOf(program);
-        if (!interpreter.empty() && !exists(interpreter)) {
+        if (!interpreter.empty() && !fileExists(interpreter)) {
             failure.kind = LaunchFailure::Kind::NoInterpreter;
             failure.interpreter = std::move(interpreter);
         }

@@ -18,6 +18,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -148,7 +149,8 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DPICHANGED: {
         // Moved to a monitor of another DPI: the fonts and every place and size anew.
         m_dpi = HIWORD(wParam);
-        m_font = formFontAt(m_dpi);
+        // The old font goes only once no control uses it.
+        OwnedFont previous = std::exchange(m_font, formFontAt(m_dpi));
         layOut();
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(window, nullptr, suggested.left, suggested.top,

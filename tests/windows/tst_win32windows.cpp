@@ -263,6 +263,33 @@ TEST_CASE("every control lies where the design puts it, at the window's DPI")
     check(tool.shown);
 }
 
+TEST_CASE("moved to a monitor of another DPI, the window lays itself out again")
+{
+    MainWindow window;
+    const Shown &shown = window.shown;
+    const UINT dpi = testDpi() == 96 ? 144 : 96;
+    RECT suggested {};
+    GetWindowRect(shown.window->handle(), &suggested);
+    SendMessageW(shown.window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    CHECK(shown.window->dpi() == dpi);
+    for (const char *name : {"cmdBuild", "Dir1", "txtBank", "drvList1"}) {
+        CAPTURE(std::string(name));
+        const ControlDesign &design = shown.form.designOf(shown.form.indexOf(name));
+        const HWND container =
+            design.container ? shown.control(design.container) : shown.window->handle();
+        const RECT rect = rectInClientOf(container, shown.control(name));
+        CHECK(rect.left == pixelsFromTwips(design.left, dpi));
+        CHECK(rect.top == pixelsFromTwips(design.top, dpi));
+        CHECK(rect.right - rect.left == pixelsFromTwips(design.width, dpi));
+        CHECK(rect.bottom - rect.top == pixelsFromTwips(design.height, dpi));
+    }
+    LOGFONTW font {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(shown.control("cmdBuild"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    CHECK(font.lfHeight == -MulDiv(8, int(dpi), 72));
+}
+
 TEST_CASE("the reset and the interlocks, seen through the controls")
 {
     struct Row
