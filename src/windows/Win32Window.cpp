@@ -332,9 +332,14 @@ void Win32Window::comboCommand(std::size_t index, WORD code)
             m_form.type(index, m_form.state(index).entries[static_cast<std::size_t>(row)]);
         return;
     }
-    case CBN_EDITCHANGE:
+    case CBN_EDITCHANGE: {
+        // The box has let go of its choice while it is typed in; choosing again, to show the
+        // form's state, would put the caret back at the start.
+        const auto typedInto = std::exchange(m_typedInto, index);
         m_form.type(index, toUtf8(windowText(combo)));
+        m_typedInto = typedInto;
         return;
+    }
     case CBN_KILLFOCUS:
         restoreChoice(index);
         return;
@@ -465,6 +470,8 @@ bool Win32Window::canFocus(std::size_t index) const
 
 void Win32Window::showControl(std::size_t index)
 {
+    if (m_typedInto == index)
+        return;
     ++m_showing;
     const HWND control = m_controls[index];
     showControlState(control, m_form.designOf(index), m_form.state(index));

@@ -76,4 +76,6 @@ private:
     // While an option button takes the focus, it reports a click that nobody made.
     bool m_focusing = false;
     bool m_shownOnce = false;
+    // The combo box whose field the user is typing in, which already shows what it should.
+    std::optional<std::size_t> m_typedInto;
 };

@@ -324,16 +324,48 @@ TEST_CASE("the reset and the interlocks, seen through the controls")
     const Shown &shown = window.shown;
     shown.click("opt180l");
     shown.click("chkHump");
-    SetWindowTextW(shown.control("txtTurn"), L"7");
-    SetWindowTextW(shown.control("txtOutFile"), L"curve");
-    CHECK(shown.ui.text("txtTurn") == "7");
+    for (const char *box : {"txtTurn", "txtOutFile"}) {
+        shown.click(box);
+        SendMessageW(shown.control(box), EM_SETSEL, 0, -1);
+        typeText(L"17.5");
+    }
+    CHECK(shown.ui.text("txtTurn") == "17.5");
+    CHECK(shown.ui.text("txtOutFile") == "17.5");
     shown.click("cmdReset");
     CHECK(shown.checked("optStr"));
     CHECK_FALSE(shown.checked("opt180l"));
     CHECK(SendMessageW(shown.control("chkHump"), BM_GETCHECK, 0, 0) == BST_UNCHECKED);
     CHECK(shown.text("txtTurn") == L"0");
     CHECK(shown.text("txtOutFile") == L"new_prm");
+    CHECK(shown.ui.text("txtOutFile") == "new_prm");
     CHECK(shown.text("cboSur") == L"Default");
+}
+
+TEST_CASE("text typed into the surface box is no choice, and goes when editing ends")
+{
+    MainWindow window;
+    const Shown &shown = window.shown;
+    const HWND combo = shown.control("cboSur");
+    COMBOBOXINFO parts {};
+    parts.cbSize = sizeof parts;
+    REQUIRE(GetComboBoxInfo(combo, &parts));
+    shown.click("chkSurface");
+    SetFocus(parts.hwndItem);
+    SendMessageW(parts.hwndItem, EM_SETSEL, 0, -1);
+    typeText(L"Gravel");
+    CHECK(shown.ui.text("cboSur") == "Gravel");
+    CHECK(shown.ui.value("cboSur") == 0);
+
+    pressKey(VK_TAB);
+    CHECK(shown.text("cboSur") == L"Default");
+    CHECK(shown.ui.text("cboSur") == "Default");
+
+    // A choice from the list is one, and its text follows it.
+    SendMessageW(combo, CB_SETCURSEL, 15, 0);
+    SendMessageW(shown.window->handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    CHECK(shown.ui.value("cboSur") == 15);
+    CHECK(shown.ui.text("cboSur") == "Gravel");
 }
 
 TEST_CASE("Enter presses Ok in the tool window, the focused button in the main window")

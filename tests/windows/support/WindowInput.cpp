@@ -64,3 +64,11 @@ bool dispatchUntil(const std::function<bool()> &done, DWORD milliseconds)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
     }
 }
+
+void typeText(const std::wstring &text)
+{
+    const HWND focus = GetFocus();
+    for (const wchar_t character : text)
+        PostMessageW(focus, WM_CHAR, character, 1);
+    dispatchWaitingMessages();
+}

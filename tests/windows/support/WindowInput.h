@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <windows.h>
 
@@ -27,3 +28,6 @@ bool dispatchUntil(const std::function<bool()> &done, DWORD milliseconds = 5000)
 // A double click at a point of window's client area, as the system reports one: down, up,
 // the second press as a double click, up.
 HWND doubleClickAt(HWND window, POINT clientPoint);
+
+// Characters typed into the focused window, handed out through the message loop.
+void typeText(const std::wstring &text);
