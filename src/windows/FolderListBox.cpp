@@ -57,6 +57,7 @@ bool modifierDown()
 FolderListBox::FolderListBox(HWND box, FolderList &folders)
     : m_box(box), m_folders(folders), m_listing(folders.listing() - 1)
 {
+    // The listing counted as not yet shown, so that the first show fills the box.
     show();
 }
 

@@ -360,13 +360,16 @@ void Win32Window::restoreChoice(std::size_t index)
 bool Win32Window::takeKey(const MSG &message)
 {
     const auto key = message.wParam;
-    if (keyDown(VK_MENU) || keyDown(VK_CONTROL))
+    // Ctrl+Tab moves as Tab does, as in a dialog box; the dialog manager would move it in
+    // the order the system keeps the controls in.
+    if (keyDown(VK_MENU) || (keyDown(VK_CONTROL) && key != VK_TAB))
         return false;
     const std::optional<std::size_t> focused = controlOf(GetFocus());
     // An open drop-down list takes its own keys.
-    if (focused && SendMessageW(m_controls[*focused], CB_GETDROPPEDSTATE, 0, 0)
+    if (focused
         && (m_form.designOf(*focused).kind == ControlKind::ComboBox
-            || m_form.designOf(*focused).kind == ControlKind::DriveList))
+            || m_form.designOf(*focused).kind == ControlKind::DriveList)
+        && SendMessageW(m_controls[*focused], CB_GETDROPPEDSTATE, 0, 0))
         return false;
     switch (key) {
     case VK_TAB:

@@ -213,7 +213,12 @@ TEST_CASE("Tab follows the design's tab order, one stop for each option group")
     keys[VK_SHIFT] = 0x80;
     SetKeyboardState(keys);
     CHECK(tabs(4) == Names {"txtBank", "optBank", "txtTurn", "optLeft90"});
+    // Ctrl+Tab is Tab, as in a dialog box.
     keys[VK_SHIFT] = 0;
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    CHECK(tabs(1) == Names {"txtTurn"});
+    keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     CHECK(shown.ui.value("optBank") == 0);
 }
