@@ -30,11 +30,13 @@ bool dispatchWaitingMessages()
 
 void dispatchMessage(MSG &message)
 {
-    const HWND active = GetActiveWindow();
-    if (active && message.message == WM_KEYDOWN
-        && SendMessageW(active, takeKeyMessage, 0, reinterpret_cast<LPARAM>(&message)))
+    // The window the message is for, rather than the active one: the keys belong to the
+    // window that holds the focus even while another program's window has come to the front.
+    const HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (window && message.message == WM_KEYDOWN
+        && SendMessageW(window, takeKeyMessage, 0, reinterpret_cast<LPARAM>(&message)))
         return;
-    if (active && IsDialogMessageW(active, &message))
+    if (window && IsDialogMessageW(window, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -4,9 +4,10 @@
 #include "WindowsApi.h"
 
 // The windows are dialogs in all but name: Tab, the arrow keys, Enter and Escape work as
-// in a dialog box because every message goes first to IsDialogMessage for the active window.
+// in a dialog box because every message goes first to IsDialogMessage for the top-level
+// window it is for.
 
-// Before that, a key pressed goes to the active window as takeKeyMessage, with the MSG in
+// Before that, a key pressed goes to that window as takeKeyMessage, with the MSG in
 // lParam: a window that returns nonzero has taken the key, which then goes no further.
 inline constexpr UINT takeKeyMessage = WM_APP + 1;
 

@@ -18,6 +18,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -63,6 +64,9 @@ Win32Window::Win32Window(Form &form, HINSTANCE instance) : m_form(form)
     m_window.reset(CreateWindowExW(0, windowClassName, wide(form.design().caption).c_str(),
                                    windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    CW_USEDEFAULT, nullptr, nullptr, instance, this));
+    if (!m_window)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "The window cannot be created");
     m_dpi = dpiOfWindow(handle());
     m_font = formFontAt(m_dpi);
     for (std::size_t index = 0; index < form.count(); ++index) {
