@@ -42,14 +42,6 @@ std::wstring editLines(const std::wstring &text)
     return lines;
 }
 
-RECT workAreaOf(HWND window)
-{
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    return monitor.rcWork;
-}
-
 struct TextSize
 {
     int lineHeight;

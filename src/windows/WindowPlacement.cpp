@@ -7,6 +7,14 @@
 
 #include <algorithm>
 
+RECT workAreaOf(HWND window)
+{
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
 SIZE windowSizeForClient(HWND window, SIZE clientTwips)
 {
     const UINT dpi = dpiOfWindow(window);
@@ -27,10 +35,7 @@ SIZE windowSizeForClient(HWND window, SIZE clientTwips)
 void placeCentred(HWND window, SIZE clientTwips)
 {
     const SIZE size = windowSizeForClient(window, clientTwips);
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
+    const RECT work = workAreaOf(window);
     const LONG left = work.left + std::max(0L, (work.right - work.left - size.cx) / 2);
     const LONG top = work.top + std::max(0L, (work.bottom - work.top - size.cy) / 2);
     SetWindowPos(window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,9 @@
 
 #include "WindowsApi.h"
 
+// The work area of the window's monitor: the screen less the taskbar and the like.
+RECT workAreaOf(HWND window);
+
 // The size of a window whose client area is clientTwips at the window's DPI.
 SIZE windowSizeForClient(HWND window, SIZE clientTwips);
 

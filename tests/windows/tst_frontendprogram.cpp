@@ -6,6 +6,7 @@
 #include "TestDpi.h"
 #include "Twips.h"
 #include "WindowGeometry.h"
+#include "WindowPlacement.h"
 
 #include <doctest/doctest.h>
 
@@ -82,10 +83,7 @@ TEST_CASE("the program opens \"Where is Lapforge?\" centred, at its size for the
     CHECK(client.cx == pixelsFromTwips(3210, testDpi()));
     CHECK(client.cy == pixelsFromTwips(2355, testDpi()));
 
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
+    const RECT work = workAreaOf(window);
     RECT frame {};
     GetWindowRect(window, &frame);
     CHECK(std::abs((frame.left - work.left) - (work.right - frame.right)) <= 1);

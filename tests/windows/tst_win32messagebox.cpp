@@ -12,6 +12,7 @@
 #include "WarningWindow.h"
 #include "WindowInput.h"
 #include "WindowParts.h"
+#include "WindowPlacement.h"
 
 #include <doctest/doctest.h>
 
@@ -59,14 +60,6 @@ struct Desktop
     Form first {design, files, messages};
     Form second {design, files, messages};
 };
-
-RECT workAreaOf(HWND window)
-{
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    return monitor.rcWork;
-}
 
 bool within(const RECT &inner, const RECT &outer)
 {

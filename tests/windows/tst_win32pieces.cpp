@@ -34,14 +34,6 @@ OwnedWindow makeFrame()
     return window;
 }
 
-RECT workAreaOf(HWND window)
-{
-    MONITORINFO monitor {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    return monitor.rcWork;
-}
-
 } // namespace
 
 TEST_CASE("twips become pixels at the DPI, rounded to the nearest")
